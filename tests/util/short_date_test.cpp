@@ -1,0 +1,86 @@
+#include "util/short_date.h"
+
+#include "util/number_text.h"
+
+#include <gtest/gtest.h>
+
+namespace verdalis {
+namespace {
+
+const TodaySource kFixedToday = [] { return CalendarDate{2026, 3, 15}; };
+
+TEST(ShortDateFormat, FormatsInTheDefaultAndOtherFormats)
+{
+    const ShortDateFormat standard;
+    EXPECT_EQ(standard.format({2000, 1, 1}), "1/01/2000");
+    EXPECT_EQ(standard.format({2026, 12, 5}), "12/05/2026");
+    EXPECT_EQ(ShortDateFormat("dd.MM.yyyy").format({2026, 3, 5}), "05.03.2026");
+    EXPECT_EQ(ShortDateFormat("yyyy-M-d").format({2026, 3, 5}), "2026-3-5");
+    EXPECT_EQ(ShortDateFormat("MM/dd/yy").format({2005, 3, 5}), "03/05/05");
+    EXPECT_EQ(standard.todayText(kFixedToday), "3/15/2026");
+}
+
+struct ParseCase {
+    const char* format;
+    const char* text;
+    std::optional<CalendarDate> date;
+};
+
+TEST(ShortDateFormat, ParsesStrictly)
+{
+    const ParseCase cases[] = {
+        {"M/dd/yyyy", "1/01/2000", CalendarDate{2000, 1, 1}},
+        {"M/dd/yyyy", "1/1/2000", CalendarDate{2000, 1, 1}},
+        {"M/dd/yyyy", " 12/31/1999 ", CalendarDate{1999, 12, 31}},
+        {"M/dd/yyyy", "2/29/2024", CalendarDate{2024, 2, 29}},
+        {"M/dd/yyyy", "03/15/24", CalendarDate{2024, 3, 15}},
+        {"M/dd/yyyy", "03/15/76", CalendarDate{1976, 3, 15}},
+        {"M/dd/yyyy", "03/15/75", CalendarDate{2075, 3, 15}},
+        {"dd.MM.yyyy", "05.03.2026", CalendarDate{2026, 3, 5}},
+        {"M/dd/yyyy", "2/29/2023", std::nullopt},
+        {"M/dd/yyyy", "2/30/2024", std::nullopt},
+        {"M/dd/yyyy", "13/01/2000", std::nullopt},
+        {"M/dd/yyyy", "0/01/2000", std::nullopt},
+        {"M/dd/yyyy", "1/00/2000", std::nullopt},
+        {"M/dd/yyyy", "1/01/200", std::nullopt},
+        {"M/dd/yyyy", "1/01/20000", std::nullopt},
+        {"M/dd/yyyy", "001/01/2000", std::nullopt},
+        {"M/dd/yyyy", "1-01-2000", std::nullopt},
+        {"M/dd/yyyy", "1/01/2000 10:30AM", std::nullopt},
+        {"M/dd/yyyy", "1/01", std::nullopt},
+        {"M/dd/yyyy", "+1/01/2000", std::nullopt},
+        {"M/dd/yyyy", "", std::nullopt},
+        {"M/dd/yyyy", "error", std::nullopt},
+        {"dd.MM.yyyy", "1/01/2000", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ShortDateFormat(c.format).tryParse(c.text, kFixedToday), c.date) << c.format << " " << c.text;
+    }
+}
+
+TEST(ShortDateFormat, ParseFailureIsAConversionErrorNamingTheText)
+{
+    try {
+        ShortDateFormat().parse("error", kFixedToday);
+        FAIL();
+    } catch (const ConversionError& error) {
+        EXPECT_STREQ(error.what(), "'error' is not a valid date");
+    }
+}
+
+TEST(ShortDateFormat, RejectsFormatsItCannotRead)
+{
+    for (const char* format : {"M/dd", "MMM d yyyy", "M/d/yyy", "d/M/yyyy/d", ""}) {
+        EXPECT_THROW(ShortDateFormat{format}, std::invalid_argument) << format;
+    }
+}
+
+TEST(CalendarDate, OrdersByYearMonthDay)
+{
+    EXPECT_LT((CalendarDate{2000, 1, 1}), (CalendarDate{2026, 3, 15}));
+    EXPECT_LT((CalendarDate{2026, 2, 28}), (CalendarDate{2026, 3, 1}));
+    EXPECT_TRUE(isValidDate(systemToday()));
+}
+
+} // namespace
+} // namespace verdalis
