@@ -1,6 +1,7 @@
 #include "util/short_date.h"
 
 #include "util/number_text.h"
+#include "util/text_case.h"
 #include "util/text_trim.h"
 
 #include <ctime>
@@ -53,6 +54,56 @@ int expandShortYear(int shortYear, int currentYear)
         year += kYearsPerCentury;
     }
     return year;
+}
+
+constexpr int kHoursPerDay = 24;
+constexpr int kHoursPerHalfDay = 12;
+constexpr int kMinutesPerHour = 60;
+constexpr int kSecondsPerMinute = 60;
+constexpr size_t kMinuteDigits = 2;
+
+// Takes a number of one to maxDigits digits (exactly maxDigits when exact)
+// from the front of text.
+std::optional<int> takeNumber(std::string_view& text, size_t maxDigits, bool exact)
+{
+    const size_t digits = leadingDigits(text);
+    if (digits == 0 || digits > maxDigits || (exact && digits != maxDigits)) {
+        return std::nullopt;
+    }
+    const int number = textToInteger(text.substr(0, digits));
+    text.remove_prefix(digits);
+    return number;
+}
+
+// "H:MM", "H:MM:SS", each optionally followed by "AM" or "PM".
+bool parseTimeOfDay(std::string_view text, CalendarDateTime& moment)
+{
+    const auto hour = takeNumber(text, kMaxDayMonthDigits, false);
+    if (!hour || !text.starts_with(':')) {
+        return false;
+    }
+    text.remove_prefix(1);
+    const auto minute = takeNumber(text, kMinuteDigits, true);
+    std::optional<int> second = 0;
+    if (minute && text.starts_with(':')) {
+        text.remove_prefix(1);
+        second = takeNumber(text, kMinuteDigits, true);
+    }
+    if (!minute || !second || *minute >= kMinutesPerHour || *second >= kSecondsPerMinute) {
+        return false;
+    }
+    text = trimText(text);
+    moment.hour = *hour;
+    if (!text.empty()) {
+        const bool morning = equalsIgnoringCase(text, "AM");
+        if ((!morning && !equalsIgnoringCase(text, "PM")) || *hour < 1 || *hour > kHoursPerHalfDay) {
+            return false;
+        }
+        moment.hour = *hour % kHoursPerHalfDay + (morning ? 0 : kHoursPerHalfDay);
+    }
+    moment.minute = *minute;
+    moment.second = *second;
+    return moment.hour < kHoursPerDay;
 }
 
 } // namespace
@@ -123,9 +174,8 @@ std::string ShortDateFormat::format(const CalendarDate& date) const
     return text;
 }
 
-std::optional<CalendarDate> ShortDateFormat::tryParse(std::string_view text, const TodaySource& today) const
+std::optional<CalendarDate> ShortDateFormat::takeDate(std::string_view& rest, const TodaySource& today) const
 {
-    std::string_view rest = trimText(text);
     if (!rest.starts_with(leadingText_)) {
         return std::nullopt;
     }
@@ -156,10 +206,17 @@ std::optional<CalendarDate> ShortDateFormat::tryParse(std::string_view text, con
         }
         rest.remove_prefix(element.separatorAfter.size());
     }
-    if (!rest.empty() || !isValidDate(date)) {
+    if (!isValidDate(date)) {
         return std::nullopt;
     }
     return date;
+}
+
+std::optional<CalendarDate> ShortDateFormat::tryParse(std::string_view text, const TodaySource& today) const
+{
+    std::string_view rest = trimText(text);
+    const auto date = takeDate(rest, today);
+    return rest.empty() ? date : std::nullopt;
 }
 
 CalendarDate ShortDateFormat::parse(std::string_view text, const TodaySource& today) const
@@ -168,6 +225,21 @@ CalendarDate ShortDateFormat::parse(std::string_view text, const TodaySource& to
         return *date;
     }
     throw ConversionError("'" + std::string(text) + "' is not a valid date");
+}
+
+std::optional<CalendarDateTime> ShortDateFormat::tryParseDateTime(std::string_view text,
+                                                                   const TodaySource& today) const
+{
+    std::string_view rest = trimText(text);
+    const auto date = takeDate(rest, today);
+    if (!date) {
+        return std::nullopt;
+    }
+    CalendarDateTime moment{*date};
+    if (!rest.empty() && (rest.front() != ' ' || !parseTimeOfDay(trimText(rest), moment))) {
+        return std::nullopt;
+    }
+    return moment;
 }
 
 std::string ShortDateFormat::todayText(const TodaySource& today) const { return format(today()); }

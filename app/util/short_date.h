@@ -22,6 +22,15 @@ struct CalendarDate {
 
 bool isValidDate(const CalendarDate& date);
 
+struct CalendarDateTime {
+    CalendarDate date;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+
+    auto operator<=>(const CalendarDateTime&) const = default;
+};
+
 // Today's date; the real one is systemToday, tests pass their own.
 using TodaySource = std::function<CalendarDate()>;
 CalendarDate systemToday();
@@ -48,6 +57,13 @@ public:
     // Like tryParse, but raises ConversionError "'text' is not a valid date".
     CalendarDate parse(std::string_view text, const TodaySource& today = systemToday) const;
 
+    // A date text followed by blanks and a time of day, "H:MM" or
+    // "H:MM:SS", on the 24-hour clock or with "AM"/"PM" after it (blanks
+    // before it allowed, any letter case): "03/15/24 10:30AM". A date alone
+    // is midnight.
+    std::optional<CalendarDateTime> tryParseDateTime(std::string_view text,
+                                                     const TodaySource& today = systemToday) const;
+
     std::string todayText(const TodaySource& today = systemToday) const;
 
 private:
@@ -57,6 +73,9 @@ private:
         size_t width; // digits in the format: 1 or 2, or 2 or 4 for the year
         std::string separatorAfter;
     };
+
+    // Reads a date from the front of rest and leaves what follows it.
+    std::optional<CalendarDate> takeDate(std::string_view& rest, const TodaySource& today) const;
 
     std::string leadingText_;
     std::vector<Element> elements_;

@@ -58,6 +58,35 @@ TEST(ShortDateFormat, ParsesStrictly)
     }
 }
 
+struct DateTimeCase {
+    const char* text;
+    std::optional<CalendarDateTime> moment;
+};
+
+TEST(ShortDateFormat, ParsesADateWithATimeOfDay)
+{
+    const DateTimeCase cases[] = {
+        {"03/15/24 10:30AM", CalendarDateTime{{2024, 3, 15}, 10, 30, 0}},
+        {"03/15/24 10:30 pm", CalendarDateTime{{2024, 3, 15}, 22, 30, 0}},
+        {"3/15/2024 12:05AM", CalendarDateTime{{2024, 3, 15}, 0, 5, 0}},
+        {"3/15/2024 12:05PM", CalendarDateTime{{2024, 3, 15}, 12, 5, 0}},
+        {"3/15/2024  23:59:58", CalendarDateTime{{2024, 3, 15}, 23, 59, 58}},
+        {"3/15/2024", CalendarDateTime{{2024, 3, 15}, 0, 0, 0}},
+        {"3/15/2024 24:00", std::nullopt},
+        {"3/15/2024 13:00PM", std::nullopt},
+        {"3/15/2024 0:30AM", std::nullopt},
+        {"3/15/2024 10:3", std::nullopt},
+        {"3/15/2024 10:60", std::nullopt},
+        {"3/15/2024 10:30XM", std::nullopt},
+        {"3/15/2024 10", std::nullopt},
+        {"3/15/202410:30", std::nullopt},
+        {"3/15/2024 10:30 AM extra", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ShortDateFormat().tryParseDateTime(c.text, kFixedToday), c.moment) << c.text;
+    }
+}
+
 TEST(ShortDateFormat, ParseFailureIsAConversionErrorNamingTheText)
 {
     try {
