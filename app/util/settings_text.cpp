@@ -151,15 +151,23 @@ std::vector<std::string> SettingsText::sectionNames() const
     return names;
 }
 
+std::vector<size_t> SettingsText::entryLines(const SectionRange& range) const
+{
+    std::vector<size_t> indexes;
+    for (size_t i = range.header + 1; i < range.end; ++i) {
+        if (parseLine(lines_[i].text).kind == LineKind::Entry) {
+            indexes.push_back(i);
+        }
+    }
+    return indexes;
+}
+
 std::vector<std::string> SettingsText::keys(std::string_view section) const
 {
     std::vector<std::string> names;
     if (const auto range = findSection(section)) {
-        for (size_t i = range->header + 1; i < range->end; ++i) {
-            const ParsedLine parsed = parseLine(lines_[i].text);
-            if (parsed.kind == LineKind::Entry) {
-                names.emplace_back(parsed.name);
-            }
+        for (const size_t i : entryLines(*range)) {
+            names.emplace_back(parseLine(lines_[i].text).name);
         }
     }
     return names;
@@ -169,10 +177,8 @@ std::vector<std::string> SettingsText::entries(std::string_view section) const
 {
     std::vector<std::string> result;
     if (const auto range = findSection(section)) {
-        for (size_t i = range->header + 1; i < range->end; ++i) {
-            if (parseLine(lines_[i].text).kind == LineKind::Entry) {
-                result.emplace_back(trimText(lines_[i].text));
-            }
+        for (const size_t i : entryLines(*range)) {
+            result.emplace_back(trimText(lines_[i].text));
         }
     }
     return result;
@@ -196,12 +202,8 @@ void SettingsText::setValue(std::string_view section, std::string_view key, std:
         lines_[*line].text = storedKey + kKeyValueSeparator + std::string(value);
         return;
     }
-    size_t insertAfter = range->header;
-    for (size_t i = range->header + 1; i < range->end; ++i) {
-        if (parseLine(lines_[i].text).kind == LineKind::Entry) {
-            insertAfter = i;
-        }
-    }
+    const std::vector<size_t> entries = entryLines(*range);
+    const size_t insertAfter = entries.empty() ? range->header : entries.back();
     if (lines_[insertAfter].ending.empty()) {
         lines_[insertAfter].ending = newline_;
     }

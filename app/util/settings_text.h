@@ -57,6 +57,7 @@ private:
     };
 
     std::optional<SectionRange> findSection(std::string_view section) const;
+    std::vector<size_t> entryLines(const SectionRange& range) const;
     std::optional<size_t> findKey(const SectionRange& range, std::string_view key) const;
     void appendLine(std::string text);
 

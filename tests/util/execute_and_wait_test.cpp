@@ -13,6 +13,14 @@ using testing::writeFile;
 
 using Arguments = std::vector<std::string>;
 
+std::filesystem::path writeScript(const TempFolder& folder, const char* name, const char* body)
+{
+    const auto script = folder / name;
+    writeFile(script, std::string("#!/bin/sh\n") + body);
+    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+    return script;
+}
+
 TEST(SplitCommandLine, SplitsAsAWindowsCommandLine)
 {
     const std::pair<const char*, Arguments> cases[] = {
@@ -35,10 +43,9 @@ TEST(SplitCommandLine, SplitsAsAWindowsCommandLine)
 TEST(ExecuteAndWait, RunsTheProgramInItsOwnFolderAndWaitsForItsEnd)
 {
     const TempFolder folder;
-    const auto script = folder / "package.sh";
     // The sleep shows that the call waits: the output is complete on return.
-    writeFile(script, "#!/bin/sh\nsleep 0.2\npwd > where.txt\nfor a in \"$@\"; do echo \"[$a]\"; done >> where.txt\n");
-    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+    const auto script = writeScript(folder, "package.sh",
+                                    "sleep 0.2\npwd > where.txt\nfor a in \"$@\"; do echo \"[$a]\"; done >> where.txt\n");
 
     EXPECT_TRUE(ExecuteAndWait(script.string(), "/a /d \"Crop Tables\""));
     EXPECT_EQ(readFile(folder / "where.txt"), folder.path().string() + "\n[/a]\n[/d]\n[Crop Tables]\n");
@@ -47,10 +54,7 @@ TEST(ExecuteAndWait, RunsTheProgramInItsOwnFolderAndWaitsForItsEnd)
 TEST(ExecuteAndWait, ProgramThatFailsStillCountsAsStarted)
 {
     const TempFolder folder;
-    const auto script = folder / "fails.sh";
-    writeFile(script, "#!/bin/sh\nexit 3\n");
-    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
-    EXPECT_TRUE(ExecuteAndWait(script.string(), ""));
+    EXPECT_TRUE(ExecuteAndWait(writeScript(folder, "fails.sh", "exit 3\n").string(), ""));
 }
 
 TEST(ExecuteAndWait, AnswersFalseWhenTheProgramCannotStart)
