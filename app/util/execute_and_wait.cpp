@@ -97,9 +97,12 @@ std::vector<std::string> splitCommandLine(std::string_view parameters)
 
 bool ExecuteAndWait(std::string_view programPath, std::string_view parameters)
 {
+    if (programPath.empty()) {
+        return false;
+    }
     std::error_code error;
     const std::filesystem::path program = std::filesystem::absolute(std::filesystem::path(programPath), error);
-    if (error || programPath.empty()) {
+    if (error) {
         return false;
     }
     SpawnActions actions;

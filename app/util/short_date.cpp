@@ -114,12 +114,21 @@ bool isValidDate(const CalendarDate& date)
         && date.day >= 1 && date.day <= daysInMonth(date.year, date.month);
 }
 
-CalendarDate systemToday()
+CalendarDateTime systemNow()
 {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    return {local.tm_year + kTmBaseYear, local.tm_mon + 1, local.tm_mday};
+    return {{local.tm_year + kTmBaseYear, local.tm_mon + 1, local.tm_mday}, local.tm_hour, local.tm_min, local.tm_sec};
+}
+
+CalendarDate systemToday() { return systemNow().date; }
+
+std::string formatTimeOfDay(const CalendarDateTime& moment)
+{
+    const int clockHour = moment.hour % kHoursPerHalfDay == 0 ? kHoursPerHalfDay : moment.hour % kHoursPerHalfDay;
+    return std::to_string(clockHour) + ":" + zeroPadded(moment.minute, kMinuteDigits) + ":"
+        + zeroPadded(moment.second, kMinuteDigits) + (moment.hour < kHoursPerHalfDay ? " AM" : " PM");
 }
 
 ShortDateFormat::ShortDateFormat(std::string_view format)

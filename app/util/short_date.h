@@ -31,9 +31,16 @@ struct CalendarDateTime {
     auto operator<=>(const CalendarDateTime&) const = default;
 };
 
-// Today's date; the real one is systemToday, tests pass their own.
+// Today's date and the current moment; the real ones are systemToday and
+// systemNow, tests pass their own.
 using TodaySource = std::function<CalendarDate()>;
+using NowSource = std::function<CalendarDateTime()>;
 CalendarDate systemToday();
+CalendarDateTime systemNow();
+
+// The time of day in the system's time format, "h:mm:ss AM" ("3:05:09 PM",
+// "12:00:00 AM" at midnight), as report headers show the current time.
+std::string formatTimeOfDay(const CalendarDateTime& moment);
 
 inline constexpr std::string_view kDefaultShortDateFormat = "M/dd/yyyy";
 

@@ -104,11 +104,26 @@ TEST(ShortDateFormat, RejectsFormatsItCannotRead)
     }
 }
 
+TEST(FormatTimeOfDay, UsesTheTwelveHourClock)
+{
+    const std::pair<CalendarDateTime, const char*> cases[] = {
+        {{{2026, 3, 15}, 15, 5, 9}, "3:05:09 PM"},
+        {{{2026, 3, 15}, 0, 0, 0}, "12:00:00 AM"},
+        {{{2026, 3, 15}, 12, 30, 0}, "12:30:00 PM"},
+        {{{2026, 3, 15}, 9, 41, 59}, "9:41:59 AM"},
+        {{{2026, 3, 15}, 23, 59, 59}, "11:59:59 PM"},
+    };
+    for (const auto& [moment, text] : cases) {
+        EXPECT_EQ(formatTimeOfDay(moment), text);
+    }
+}
+
 TEST(CalendarDate, OrdersByYearMonthDay)
 {
     EXPECT_LT((CalendarDate{2000, 1, 1}), (CalendarDate{2026, 3, 15}));
     EXPECT_LT((CalendarDate{2026, 2, 28}), (CalendarDate{2026, 3, 1}));
     EXPECT_TRUE(isValidDate(systemToday()));
+    EXPECT_LT((CalendarDateTime{{2026, 3, 15}, 10, 30, 0}), (CalendarDateTime{{2026, 3, 15}, 10, 30, 1}));
 }
 
 } // namespace
