@@ -7,16 +7,13 @@
 // separator. Fields are numbered from 1.
 #pragma once
 
-#include <functional>
+#include "util/plain_message.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace verdalis {
-
-// Shows a plain message box; the Dialogs service of the user interface, or
-// any recorder in tests and batch runs.
-using ShowPlainMessage = std::function<void(const std::string&)>;
 
 // Element 0 of a field array; it is never a field.
 inline constexpr std::string_view kUnusedFieldElement = "UnUsedElement";

@@ -5,7 +5,7 @@
 // none. Xlib is loaded at run time, so the program needs no X libraries.
 #pragma once
 
-#include "util/field_split.h"
+#include "util/plain_message.h"
 
 #include <string>
 #include <string_view>

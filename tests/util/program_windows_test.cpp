@@ -1,5 +1,7 @@
 #include "util/program_windows.h"
 
+#include "util/field_split.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
