@@ -743,14 +743,18 @@ class RecordChecker:
         found += self.list_problems(record)
         return found
 
-    def nitrogen_problems(self, record):
-        found = []
-        crop = self.crop(record["CROP_Zorv"])
+    def crop_and_inputs(self, record, crop_column, inputs):
+        """The crop row that a record's crop column resolves to, and the
+        problems of the crop and of the inputs its method needs."""
+        crop = self.crop(record[crop_column])
         if crop is None:
-            return [f"CROP_Zorv '{record['CROP_Zorv']}' is not in Crops.db"]
-        for column in ("FieldACRES", "FieldSlope", "N_APP_RATE"):
-            if record[column] == "":
-                found.append(f"{column} is empty")
+            return None, [f"{crop_column} '{record[crop_column]}' is not in Crops.db"]
+        return crop, [f"{column} is empty" for column in inputs if record[column] == ""]
+
+    def nitrogen_problems(self, record):
+        crop, found = self.crop_and_inputs(record, "CROP_Zorv", ("FieldACRES", "FieldSlope", "N_APP_RATE"))
+        if crop is None:
+            return found
         if crop["TillageFlag"] == "1" and lower(record["Tillage_N"]) not in self.tillages:
             found.append(f"Tillage_N '{record['Tillage_N']}' is no tillage of Tillage.db")
         if record["COVER_CROP"] and lower(record["COVER_CROP"]) not in self.data.values("CoverCropTable.dbf", "Crop"):
@@ -761,13 +765,9 @@ class RecordChecker:
         return found
 
     def phosphorus_problems(self, record, unit):
-        found = []
-        crop = self.crop(record["CROP_Tamb"])
+        crop, found = self.crop_and_inputs(record, "CROP_Tamb", ("Soil_Loss", "RecSlopeDi", "PI_Surface"))
         if crop is None:
-            return [f"CROP_Tamb '{record['CROP_Tamb']}' is not in Crops.db"]
-        for column in ("Soil_Loss", "RecSlopeDi", "PI_Surface"):
-            if record[column] == "":
-                found.append(f"{column} is empty")
+            return found
         if record["RecSlopeDi"] and lower(record["RecSlopeDi"]) not in self.data.values("PartPDelivery.db", "RecSlopeDist"):
             found.append(f"RecSlopeDi '{record['RecSlopeDi']}' is not in PartPDelivery.db")
         tillage_id = "0"

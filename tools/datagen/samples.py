@@ -116,9 +116,9 @@ USER_SAMPLES = [
            record("Marlow Cotton Controlled Drainage", "ZorvTamb", "Marlow", "TwA", **identified(
                "P-3345", "T-92", "1", CROP_Zorv="Cotton", CROP_Tamb="Cotton", Tillage=STRIP_TILL,
                Tillage_N=STRIP_TILL, COVER_CROP="Cereal Rye", FieldACRES=20, FieldSlope=1,
-               N_APP_RATE=90, Soil_Loss=3.0, RecSlopeDi="301 - 500", PI_Surface=70,
+               N_APP_RATE=90, Soil_Loss=4.0, RecSlopeDi="301 - 500", PI_Surface=70,
                DrainSystm="yes", DrainSpacg=100, DrainDepth=48,
-               **bmps(("3", None), acres=20), **nutrients(("102", 150, None, 46, "4"))))),
+               **bmps(("3", None), acres=20), **nutrients(("102", 200, None, 46, "4"))))),
     Sample("Corn with less N than it needs (producer RYE 160): the \"LESS THAN the crop "
            "needs\" note shows and only the unused need counts as lost.",
            "hundreds", None,
@@ -159,7 +159,7 @@ BATCH_SAMPLES = [
                 record("Batch Marlow Corn", "ZorvTamb", "Marlow", "MfB", **identified(
                     "B-100", "T-1", "1", CROP_Zorv="Corn", CROP_Tamb="Corn", Tillage=NO_TILL,
                     Tillage_N=NO_TILL, FieldACRES=25, FieldSlope=3, N_APP_RATE=160,
-                    Soil_Loss=2.5, RecSlopeDi="301 - 500", PI_Surface=55, HydroCond="Fair",
+                    Soil_Loss=3.5, RecSlopeDi="301 - 500", PI_Surface=55, HydroCond="Fair",
                     **nutrients(("201", 2, None, None, "2"))))),
     BatchSample("A county that the tables do not know.", "Input Data Error",
                 f"Error in County Name\r\n     {UNKNOWN_COUNTY}\r\nis INVALID",
