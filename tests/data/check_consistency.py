@@ -24,6 +24,8 @@ MAX_CROPS, MAX_COVER_CROPS, MAX_NUTRIENT_SOURCES = 27, 15, 50
 FOLDERS = ("UserTables", "CountyTables", "CropTables", "BMPrelated")
 CONDITIONS = ("good", "fair", "poor")
 P2O5_TO_P = 0.4364
+# Longest column name each file format stores.
+MAX_NAME_LENGTH = {".db": 25, ".dbf": 10}
 
 # Every table the program opens, the folder it opens it from, and the columns
 # it reads there.
@@ -207,6 +209,7 @@ class Table:
         self.schema = []
         self.rows = []
         self.read_schema(base + ".schema.csv", problems)
+        self.check_names(problems)
         self.read_rows(base + ".csv", problems)
 
     def read_schema(self, path, problems):
@@ -230,6 +233,17 @@ class Table:
                     problems.add(where, f"column {name}: required must be 0 or 1")
                 self.schema.append((name, column_type, int(size) if size.isdigit() else None,
                                     required == "1"))
+
+    def check_names(self, problems):
+        extension = os.path.splitext(self.name)[1].lower()
+        limit = MAX_NAME_LENGTH.get(extension)
+        if limit is None:
+            problems.add(self.name, "the file name must end in .db (Paradox) or .dbf (dBASE)")
+            return
+        for name in self.column_names():
+            if not 1 <= len(name) <= limit:
+                problems.add(self.name, f"column name '{name}' does not fit the {limit} characters "
+                             f"of a {extension} file")
 
     def read_rows(self, path, problems):
         names = self.column_names()

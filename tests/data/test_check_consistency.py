@@ -70,6 +70,13 @@ def drop_column(folder, name, column):
     return apply
 
 
+def rename_in_schema(folder, name, old, new):
+    """A fault in the schema only: one column renamed."""
+    def change(rows):
+        return [[new] + row[1:] if row[0] == old else row for row in rows]
+    return edit_rows(folder, name + ".schema", change)
+
+
 def duplicate_key(folder, name, column):
     def change(rows):
         index = rows[0].index(column)
@@ -132,6 +139,9 @@ FAULTS = (
      set_cell(SAMPLES_FOLDER, "SampleBatchList.dbf", "RecordName", "Batch Unknown County",
               "County", "Marlow"),
      "(Batch Unknown County): is meant to end with 'Input Data Error' but has no input problem"),
+    ("a dBASE column name is too long",
+     rename_in_schema("CropTables", "CoverCropTable.dbf", "NReduction", "Reduction_Pct"),
+     "CoverCropTable.dbf: column name 'Reduction_Pct' does not fit the 10 characters of a .dbf file"),
     ("a table location is missing", replace_text(os.path.join("settings", "TableLocations.ini"),
                                                  "Tillage.db=\\UserTables\n", ""),
      "TableLocations.ini [TableLocations]: no key Tillage.db"),

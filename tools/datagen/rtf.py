@@ -25,6 +25,7 @@ TITLE_SIZE = 36
 HEADING_SIZE = 28
 SUBHEADING_SIZE = 23
 INDENT = 360            # twips
+BULLET = "\u2022"       # written as the code page's bullet, \'95
 CHAR_WIDTH = 105        # twips of an average character of the body font
 COLUMN_GAP = 240        # twips between the widest cell of a column and the next column
 
@@ -103,7 +104,7 @@ def block(kind, match):
     if kind == "subheading":
         return paragraph(inline(match.group(1)), SUBHEADING_SIZE, r"\b\ul", 160, 80)
     if kind == "bullet":
-        return paragraph(r"\bullet\tab " + inline(match.group(1)), space_after=60,
+        return paragraph(escape(BULLET) + r"\tab " + inline(match.group(1)), space_after=60,
                          indent=rf"\fi-{INDENT}\li{INDENT}\tx{INDENT}")
     if kind == "numbered":
         return paragraph(escape(match.group(1)) + r"\tab " + inline(match.group(2)), space_after=60,
