@@ -116,10 +116,13 @@ UNIQUE_KEYS = (
     ("UserInputs.dbf", ("RecordName",)),
 )
 
-# Single-column keys searched by a value: the first row whose key starts with
-# the value must be the row that holds it, so that a search that matches
-# leading parts finds the same row as one that matches whole values.
+# Keys searched by a value (within the rows of one location key where a group
+# column is named): the first row whose key starts with the value must be the
+# row that holds it, so that a search that matches leading parts finds the
+# same row as one that matches whole values.
 PREFIX_SAFE_KEYS = (
+    ("Soil_Mapunits.db", "MUNAME", "LKey"), ("Soil_Mapunits.db", "MUSYM", "LKey"),
+    ("Yields_And_N_Factors.db", "MUSYM", "LKey"),
     ("Crops.db", "Harlwig_Crop_Name"), ("Crops.db", "Crop_Code"), ("Tillage.db", "Tillage"),
     ("County_Stations.db", "County"), ("County_Stations.db", "LKey"), ("Soil_Mapunits.db", "MUKey"),
     ("PartPDelivery.db", "RecSlopeDist"), ("BMP_List.db", "BMP Description"),
@@ -353,15 +356,20 @@ def check_unique_keys(data, problems):
 
 
 def check_prefix_safe_keys(data, problems):
-    for name, column in PREFIX_SAFE_KEYS:
-        keys = [lower(row[column]) for row in data.rows(name) if column in row]
-        for number, key in enumerate(keys, start=1):
-            search = key.split("**")[0] if column == "Harlwig_Crop_Name" else key
-            first = next(i for i, other in enumerate(keys, start=1) if other.startswith(search))
-            if keys[first - 1] != search and search in keys:
-                problems.add(f"{name} row {number} column {column}",
-                             f"a search for '{search}' that matches leading parts stops at row "
-                             f"{first} ('{keys[first - 1]}') before the row that holds it")
+    for name, column, *group in PREFIX_SAFE_KEYS:
+        groups = {}
+        for number, row in enumerate(data.rows(name), start=1):
+            if column in row:
+                groups.setdefault(lower(row[group[0]]) if group else "", []).append((number, lower(row[column])))
+        for rows in groups.values():
+            keys = [key for _, key in rows]
+            for number, key in rows:
+                search = key.split("**")[0] if column == "Harlwig_Crop_Name" else key
+                first = next(i for i, other in enumerate(keys) if other.startswith(search))
+                if keys[first] != search and search in keys:
+                    problems.add(f"{name} row {number} column {column}",
+                                 f"a search for '{search}' that matches leading parts stops at row "
+                                 f"{rows[first][0]} ('{keys[first]}') before the row that holds it")
 
 
 def check_ranges(data, problems):
@@ -373,51 +381,57 @@ def check_ranges(data, problems):
                              f"{text} lies outside the plausible range {low}..{high}")
 
 
+COUNTY_COLUMNS = ("LKey", "Province", "AnnPPT", "CN_RO_Slope", "CN_RO_ExpFact")
+DRAINAGE_MODEL_COLUMNS = ("DMRO_E", "DMRO_F", "DMRO_G", "DMLch_A", "DMLch_B", "DMLch_C", "DMLch_D")
+
+
 def check_counties(data, problems):
-    stations = data.rows("County_Stations.db")
-    crops = data.rows("Crops.db")
-    units = data.rows("Soil_Mapunits.db")
-    provinces = {}
-    for number, row in enumerate(stations, start=1):
+    """Each county's rows agree on its own values; the state has its provinces."""
+    counties = {}
+    for number, row in enumerate(data.rows("County_Stations.db"), start=1):
         where = f"County_Stations.db row {number}"
         if row["Province"].upper() not in ("CP", "M", "P"):
             problems.add(f"{where} column Province", f"'{row['Province']}' is not CP, M or P")
-        county = provinces.setdefault(lower(row["County"]), (lower(row["LKey"]), row["Province"],
-                                                             row["AnnPPT"], row["CN_RO_Slope"],
-                                                             row["CN_RO_ExpFact"]))
-        if county != (lower(row["LKey"]), row["Province"], row["AnnPPT"], row["CN_RO_Slope"],
-                      row["CN_RO_ExpFact"]):
-            problems.add(where, f"county {row['County']}: location key, province, precipitation or "
-                         "runoff coefficients differ from its first row")
+        values = tuple(lower(row[column]) for column in COUNTY_COLUMNS)
+        if counties.setdefault(lower(row["County"]), values) != values:
+            problems.add(where, f"county {row['County']}: {', '.join(COUNTY_COLUMNS)} differ from "
+                         "its first row")
         if is_number(row["ET"]) and is_number(row["AnnPPT"]) and float(row["ET"]) >= float(row["AnnPPT"]):
             problems.add(f"{where} column ET", "ET is not below the annual precipitation")
-    if len(provinces) < 6 or {p[1].upper() for p in provinces.values()} != {"CP", "M", "P"}:
+    if len(counties) < 6 or {values[1] for values in counties.values()} != {"cp", "m", "p"}:
         problems.add("County_Stations.db", "the state needs at least 6 counties in the provinces CP, M and P")
-    drnmod_ids = {lower(crop["DrnMod_CropID"]) for crop in crops}
+    units = data.rows("Soil_Mapunits.db")
+    for county, values in counties.items():
+        count = sum(1 for unit in units if lower(unit["LKey"]) == values[0])
+        if not 8 <= count <= 15:
+            problems.add(f"County_Stations.db county {county}", f"{count} soil map units, 8 to 15 expected")
+    lkeys = {values[0] for values in counties.values()}
+    for number, unit in enumerate(units, start=1):
+        if lower(unit["LKey"]) not in lkeys:
+            problems.add(f"Soil_Mapunits.db row {number} column LKey", f"'{unit['LKey']}' is no county's LKey")
+
+
+def check_station_rows(data, problems):
+    """Every map unit finds the ET of every drainage-model crop class, and the
+    drainage-model coefficients do not depend on the ET soil group that the
+    lookup by LKey and DrnModCropID leaves open."""
+    stations = data.rows("County_Stations.db")
     station_keys = {(lower(r["LKey"]), lower(r["DrnModCropID"]), lower(r["ETSoilGrp"])) for r in stations}
     first_coefficients = {}
     for row in stations:
         key = (lower(row["LKey"]), lower(row["DrnModCropID"]))
-        coefficients = tuple(row[c] for c in ("DMRO_E", "DMRO_F", "DMRO_G", "DMLch_A", "DMLch_B",
-                                              "DMLch_C", "DMLch_D"))
+        coefficients = tuple(row[column] for column in DRAINAGE_MODEL_COLUMNS)
         if first_coefficients.setdefault(key, coefficients) != coefficients:
             problems.add(f"County_Stations.db LKey {row['LKey']} DrnModCropID {row['DrnModCropID']}",
                          "drainage-model coefficients differ between ET soil groups; lookups take "
                          "the first row")
-    for number, unit in enumerate(units, start=1):
-        for drnmod_id in sorted(drnmod_ids):
+    drnmod_ids = sorted({lower(crop["DrnMod_CropID"]) for crop in data.rows("Crops.db")})
+    for number, unit in enumerate(data.rows("Soil_Mapunits.db"), start=1):
+        for drnmod_id in drnmod_ids:
             if (lower(unit["LKey"]), drnmod_id, lower(unit["ETSoilGrp"])) not in station_keys:
                 problems.add(f"Soil_Mapunits.db row {number} (MUKey {unit['MUKey']})",
                              f"county {unit['LKey']} has no ET row for DrnModCropID {drnmod_id} and "
                              f"ETSoilGrp {unit['ETSoilGrp']}")
-    lkeys = {p[0] for p in provinces.values()}
-    for county, (lkey, *_rest) in provinces.items():
-        count = sum(1 for unit in units if lower(unit["LKey"]) == lkey)
-        if not 8 <= count <= 15:
-            problems.add(f"County_Stations.db county {county}", f"{count} soil map units, 8 to 15 expected")
-    for number, unit in enumerate(units, start=1):
-        if lower(unit["LKey"]) not in lkeys:
-            problems.add(f"Soil_Mapunits.db row {number} column LKey", f"'{unit['LKey']}' is no county's LKey")
 
 
 def check_map_units(data, problems):
@@ -466,18 +480,20 @@ def crop_tillage_ids(data, crop):
     return ["0"]
 
 
+CROP_VARIETY = (
+    ("a pasture entry marked '**'",
+     lambda crop: "**" in crop["Harlwig_Crop_Name"] and lower(crop["CropType"]) != "vegetable"),
+    ("a vegetable", lambda crop: lower(crop["CropType"]) == "vegetable"),
+    ("alfalfa", lambda crop: lower(crop["Harlwig_Crop_Name"]) == "alfalfa"),
+    ("peanuts", lambda crop: lower(crop["Harlwig_Crop_Name"]) == "peanuts"),
+)
+
+
 def check_crops(data, problems):
+    """Each crop is found by its name cut at '**' and has what its method reads."""
     crops = data.rows("Crops.db")
     yields = data.tables.get("yields_and_n_factors.db")
-    units = data.rows("Soil_Mapunits.db")
-    curve_rows = {(lower(r["CN_ID"]), lower(r["MUKey"])) for r in data.rows("Curve_Number.db")}
-    cn_ids = {}
-    for row in data.rows("Curve_Number.db"):
-        cn_ids.setdefault((lower(row["CN_CropID"]), lower(row["Tillage_ID"]), lower(row["HC"])),
-                          lower(row["CN_ID"]))
-    offered = offered_conditions(data)
     names = [lower(crop["Harlwig_Crop_Name"]) for crop in crops]
-    missing_curves = {}
     if len(crops) > MAX_CROPS:
         problems.add("Crops.db", f"{len(crops)} crops, the program lists at most {MAX_CROPS}")
     for number, crop in enumerate(crops, start=1):
@@ -492,35 +508,48 @@ def check_crops(data, problems):
             problems.add(f"{where} column N_App_Rate", "a vegetable needs its recommended N rate")
         if "corn" not in base and not is_number(crop["NUE"]):
             problems.add(f"{where} column NUE", "empty: the crop would get an NUE of 0")
-        if not vegetable and yields is not None:
-            for column in ("RYE_CropName", "NFactor_CropName"):
-                if crop[column].strip() == "":
-                    problems.add(f"{where} column {column}", "names no column")
-                elif not yields.has(crop[column].strip()):
-                    problems.add(f"{where} column {column}",
-                                 f"names {crop[column]}, which Yields_And_N_Factors.db lacks")
+        if vegetable or yields is None:
+            continue
+        for column in ("RYE_CropName", "NFactor_CropName"):
+            if crop[column].strip() == "":
+                problems.add(f"{where} column {column}", "names no column")
+            elif not yields.has(crop[column].strip()):
+                problems.add(f"{where} column {column}",
+                             f"names {crop[column]}, which Yields_And_N_Factors.db lacks")
+    for what, test in CROP_VARIETY:
+        if not any(test(crop) for crop in crops):
+            problems.add("Crops.db", f"no crop is {what}")
+
+
+def check_crop_curve_numbers(data, problems):
+    """Every crop and tillage offers a hydrologic condition, and every
+    condition offered has a curve number on every map unit."""
+    curve_rows = {(lower(r["CN_ID"]), lower(r["MUKey"])) for r in data.rows("Curve_Number.db")}
+    cn_ids = {}
+    for row in data.rows("Curve_Number.db"):
+        cn_ids.setdefault((lower(row["CN_CropID"]), lower(row["Tillage_ID"]), lower(row["HC"])),
+                          lower(row["CN_ID"]))
+    offered = offered_conditions(data)
+    units = data.rows("Soil_Mapunits.db")
+    missing = {}
+    for number, crop in enumerate(data.rows("Crops.db"), start=1):
+        cn_crop_id = lower(crop["CN_CropID"])
         for tillage_id in crop_tillage_ids(data, crop):
-            conditions = offered.get((lower(crop["CN_CropID"]), tillage_id), set())
-            if not conditions & set(CONDITIONS):
-                problems.add(where, f"Curve_Number.db offers no condition for CN_CropID "
-                             f"{crop['CN_CropID']} and Tillage_ID {tillage_id}")
-            for condition in sorted(conditions & set(CONDITIONS)):
-                cn_id = cn_ids[(lower(crop["CN_CropID"]), tillage_id, condition)]
+            conditions = sorted(offered.get((cn_crop_id, tillage_id), set()) & set(CONDITIONS))
+            if not conditions:
+                problems.add(f"Crops.db row {number} ({crop['Harlwig_Crop_Name']})",
+                             f"Curve_Number.db offers no condition for CN_CropID {crop['CN_CropID']} "
+                             f"and Tillage_ID {tillage_id}")
+            for condition in conditions:
+                cn_id = cn_ids[(cn_crop_id, tillage_id, condition)]
                 for unit in units:
                     if (cn_id, lower(unit["MUKey"])) not in curve_rows:
-                        missing_curves.setdefault((unit["MUKey"], cn_id, tillage_id, condition),
-                                                  []).append(crop["Harlwig_Crop_Name"])
-    for (mukey, cn_id, tillage_id, condition), crop_names in missing_curves.items():
+                        missing.setdefault((unit["MUKey"], cn_id, tillage_id, condition),
+                                           []).append(crop["Harlwig_Crop_Name"])
+    for (mukey, cn_id, tillage_id, condition), crop_names in missing.items():
         problems.add(f"Soil_Mapunits.db MUKey {mukey}",
                      f"no curve-number row (CN_ID {cn_id}, Tillage_ID {tillage_id}, {condition}) "
                      f"for {', '.join(crop_names)}")
-    checks = (("a pasture entry marked '**'", lambda c: "**" in c["Harlwig_Crop_Name"] and lower(c["CropType"]) != "vegetable"),
-              ("a vegetable", lambda c: lower(c["CropType"]) == "vegetable"),
-              ("alfalfa", lambda c: lower(c["Harlwig_Crop_Name"]) == "alfalfa"),
-              ("peanuts", lambda c: lower(c["Harlwig_Crop_Name"]) == "peanuts"))
-    for what, test in checks:
-        if not any(test(crop) for crop in crops):
-            problems.add("Crops.db", f"no crop is {what}")
 
 
 def check_yields(data, problems):
@@ -619,7 +648,8 @@ def check_nutrient_sources(data, problems):
             parts = [source[c] for c in ("lb_P2O5", "Soluble_P", "NonSoluble_P")]
             if not all(is_number(p) for p in parts) or float(parts[0]) <= 0:
                 problems.add(where, "a manure needs lb_P2O5, Soluble_P and NonSoluble_P")
-            elif abs(float(parts[1]) + float(parts[2]) - P2O5_TO_P * float(parts[0])) > 0.05 * P2O5_TO_P * float(parts[0]):
+            elif abs(float(parts[1]) + float(parts[2]) - P2O5_TO_P * float(parts[0])) > \
+                    0.05 * P2O5_TO_P * float(parts[0]):
                 problems.add(where, "Soluble_P + NonSoluble_P differ from the P in lb_P2O5 by more than 5 %")
 
 
@@ -637,7 +667,8 @@ def read_ini(path, problems):
                 key, value = line.split("=", 1)
                 current[lower(key)] = value
             else:
-                problems.add(f"{os.path.basename(path)} line {number}", f"'{line}' is neither a section nor key=value")
+                problems.add(f"{os.path.basename(path)} line {number}",
+                             f"'{line}' is neither a section nor key=value")
     return sections
 
 
@@ -771,7 +802,8 @@ class RecordChecker:
             return found
         if crop["TillageFlag"] == "1" and lower(record["Tillage_N"]) not in self.tillages:
             found.append(f"Tillage_N '{record['Tillage_N']}' is no tillage of Tillage.db")
-        if record["COVER_CROP"] and lower(record["COVER_CROP"]) not in self.data.values("CoverCropTable.dbf", "Crop"):
+        cover_crops = self.data.values("CoverCropTable.dbf", "Crop")
+        if record["COVER_CROP"] and lower(record["COVER_CROP"]) not in cover_crops:
             found.append(f"COVER_CROP '{record['COVER_CROP']}' is not in CoverCropTable.dbf")
         if record["BMPS"] and record["ACRES_AFF"] and record["FieldACRES"] and \
                 float(record["ACRES_AFF"]) > float(record["FieldACRES"]):
@@ -782,7 +814,8 @@ class RecordChecker:
         crop, found = self.crop_and_inputs(record, "CROP_Tamb", ("Soil_Loss", "RecSlopeDi", "PI_Surface"))
         if crop is None:
             return found
-        if record["RecSlopeDi"] and lower(record["RecSlopeDi"]) not in self.data.values("PartPDelivery.db", "RecSlopeDist"):
+        distances = self.data.values("PartPDelivery.db", "RecSlopeDist")
+        if record["RecSlopeDi"] and lower(record["RecSlopeDi"]) not in distances:
             found.append(f"RecSlopeDi '{record['RecSlopeDi']}' is not in PartPDelivery.db")
         tillage_id = "0"
         if crop["TillageFlag"] == "1":
@@ -805,7 +838,8 @@ class RecordChecker:
                              f"{crop['Harlwig_Crop_Name']} with Tillage_ID {tillage_id} ({sorted(offered)})")
         if record["PI_Surface"] and unit["SubsoilSample"].upper() == "Y" and unit["P_Threshold"]:
             wv_factor = float(record["WVRSurface"] or unit["WV_Factor"] or 1)
-            if float(record["PI_Surface"]) * 1.2 / wv_factor >= float(unit["P_Threshold"]) and not record["PI_Subsoil"]:
+            m3p = float(record["PI_Surface"]) * 1.2 / wv_factor
+            if m3p >= float(unit["P_Threshold"]) and not record["PI_Subsoil"]:
                 found.append("the surface test reaches P_Threshold and PI_Subsoil is empty")
         return found
 
@@ -877,9 +911,12 @@ def check_sample_list(data, problems):
             problems.add(SAMPLE_LIST_EXPECTED[1], f"no record shows '{text}'")
 
 
-CHECKS = (check_tables_and_columns, check_unique_keys, check_prefix_safe_keys, check_ranges,
-          check_counties, check_map_units, check_crops, check_yields, check_curve_numbers,
-          check_practices, check_settings, check_documents, check_user_records, check_sample_list)
+CHECKS = (
+    check_tables_and_columns, check_unique_keys, check_prefix_safe_keys, check_ranges,
+    check_counties, check_station_rows, check_map_units, check_crops, check_crop_curve_numbers,
+    check_yields, check_curve_numbers, check_practices, check_settings, check_documents,
+    check_user_records, check_sample_list,
+)
 
 
 def run(root):
