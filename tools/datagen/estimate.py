@@ -238,6 +238,11 @@ def source_p(db, record, runoff_fraction, source_factor):
         rate = number(amount)
         table_lb = number(source["lb_P2O5"], 0.0)
         entered_lb = table_lb if manure_lb == "-1" else number(manure_lb)
+        if source["Type"].lower() == "manure" and entered_lb != table_lb:
+            # An analysis entered for a manure is raised by the share the
+            # application method leaves in the field.
+            kept = source["Surface Applied" if method == "6" else "Injected or Incorporated"]
+            entered_lb *= 2 - number(kept)
         adjustment = 1.0
         if source["Type"].lower() == "fertilizer":
             if percent != "-1":

@@ -88,13 +88,14 @@ USER_SAMPLES = [
            record("Highcrest Fescue Pasture", "Zorv", "Highcrest", "HcB", **identified(
                "P-6015", "T-7", "4", CROP_Zorv="Fescue Hay**Pasture", FieldACRES=18,
                FieldSlope=5, N_APP_RATE=60))),
-    Sample("Alfalfa: an agronomic crop, 0 lbs N lost; mountain alfalfa with poultry litter "
-           "on a steep stony soil rates High.",
+    Sample("Alfalfa: an agronomic crop, 0 lbs N lost; mountain alfalfa with broiler litter "
+           "of a laboratory analysis (55 lb P2O5/ton, raised for surface application) on a "
+           "steep stony soil rates High.",
            "0", "High",
            record("Laurel Gap Alfalfa", "ZorvTamb", "Laurel Gap", "LsD", **identified(
                "P-7033", "T-12", "6", CROP_Zorv="Alfalfa", CROP_Tamb="Alfalfa", FieldACRES=12,
                FieldSlope=12, N_APP_RATE=0, Soil_Loss=4.0, RecSlopeDi="101 - 300",
-               PI_Surface=80, HydroCond="Poor", **nutrients(("201", 2, None, None, "6"))))),
+               PI_Surface=80, HydroCond="Poor", **nutrients(("201", 2, 55, None, "6"))))),
     Sample("Peanuts: an agronomic crop, 0 lbs N lost whatever the rate.",
            "0", None,
            record("Sandhurst Peanuts", "Zorv", "Sandhurst", "PbA", **identified(
