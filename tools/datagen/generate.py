@@ -75,22 +75,39 @@ def class_misses(sample, nitrogen, phosphorus):
     return misses
 
 
-def user_table(db):
+def expected_row(sample, nitrogen, phosphorus):
+    """The classes a sample is meant to reach, with the model's values."""
+    total_n = ""
+    if isinstance(nitrogen, dict):
+        total_n = f"{nitrogen['Total_N_Lost']:.0f}"
+    elif nitrogen is not None:
+        total_n = nitrogen
+    return [sample.columns["RecordName"], sample.columns["ModeType"], sample.nitrogen or "",
+            total_n, sample.phosphorus or "",
+            " ".join(str(i) for i in phosphorus["Indexes"]) if phosphorus else "",
+            phosphorus["Total"] if phosphorus else "", sample.shows]
+
+
+def user_table(db, expected_path):
     table = Table("UserTables", "UserInputs.dbf", USER_INPUT_COLUMNS)
     failures = []
-    for sample in samples.USER_SAMPLES:
-        nitrogen, phosphorus = evaluate(db, sample)
-        print("  " + describe(sample, nitrogen, phosphorus))
-        failures += class_misses(sample, nitrogen, phosphorus)
-        columns = sample.columns
-        if nitrogen is not None:
-            columns = with_nitrogen_results(columns, nitrogen)
-        table.add_row(columns)
+    with open(expected_path, "w", newline="", encoding="utf-8") as out:
+        writer = csv.writer(out, lineterminator="\n")
+        writer.writerow(["RecordName", "ModeType", "NitrogenClass", "Total_N_Lost", "Rating",
+                         "Indexes", "Total", "Shows"])
+        for sample in samples.USER_SAMPLES:
+            nitrogen, phosphorus = evaluate(db, sample)
+            print("  " + describe(sample, nitrogen, phosphorus))
+            failures += class_misses(sample, nitrogen, phosphorus)
+            writer.writerow(expected_row(sample, nitrogen, phosphorus))
+            columns = sample.columns
+            if nitrogen is not None:
+                columns = with_nitrogen_results(columns, nitrogen)
+            table.add_row(columns)
     return table, failures
 
 
 def write_sample_list(db, folder):
-    os.makedirs(folder, exist_ok=True)
     base = os.path.join(folder, SAMPLE_LIST_NAME)
     write_schema(base + ".schema.csv", USER_INPUT_COLUMNS)
     write_rows(base + ".csv", USER_INPUT_COLUMNS, [s.columns for s in samples.BATCH_SAMPLES])
@@ -111,11 +128,13 @@ def main(data_dir):
     for table in tables:
         write_table(tables_dir, table)
     db = estimate.Tables(tables_dir)
+    samples_dir = os.path.join(data_dir, "samples")
+    os.makedirs(samples_dir, exist_ok=True)
     print("Sample assessments (UserInputs.dbf):")
-    user_inputs, failures = user_table(db)
+    user_inputs, failures = user_table(db, os.path.join(samples_dir, "UserInputs.expected.csv"))
     write_table(tables_dir, user_inputs)
     print("Sample record list (samples/" + SAMPLE_LIST_NAME + "), calculated records:")
-    write_sample_list(db, os.path.join(data_dir, "samples"))
+    write_sample_list(db, samples_dir)
     settings.write_all(os.path.join(data_dir, "settings"), tables + [user_inputs])
     documents.write_all(os.path.join(data_dir, "documents"))
     for failure in failures:
