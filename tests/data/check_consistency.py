@@ -357,19 +357,21 @@ def check_unique_keys(data, problems):
 
 def check_prefix_safe_keys(data, problems):
     for name, column, *group in PREFIX_SAFE_KEYS:
-        groups = {}
+        groups = {}  # group -> {key: row number of its first row}, in table order
         for number, row in enumerate(data.rows(name), start=1):
             if column in row:
-                groups.setdefault(lower(row[group[0]]) if group else "", []).append((number, lower(row[column])))
-        for rows in groups.values():
-            keys = [key for _, key in rows]
-            for number, key in rows:
+                firsts = groups.setdefault(lower(row[group[0]]) if group else "", {})
+                firsts.setdefault(lower(row[column]), number)
+        for firsts in groups.values():
+            rows = list(firsts.items())
+            keys = [key for key, _ in rows]
+            for key, number in rows:
                 search = key.split("**")[0] if column == "Harlwig_Crop_Name" else key
                 first = next(i for i, other in enumerate(keys) if other.startswith(search))
                 if keys[first] != search and search in keys:
                     problems.add(f"{name} row {number} column {column}",
                                  f"a search for '{search}' that matches leading parts stops at row "
-                                 f"{rows[first][0]} ('{keys[first]}') before the row that holds it")
+                                 f"{rows[first][1]} ('{keys[first]}') before the row that holds it")
 
 
 def check_ranges(data, problems):
