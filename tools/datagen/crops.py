@@ -93,15 +93,8 @@ class Crop:
     units: str
 
 
-# Curve-number crop classes (CN_CropID).
-CN_CLASSES = {
-    "1": "Row crops",
-    "2": "Small grains",
-    "3": "Vegetables",
-    "4": "Alfalfa",
-    "5": "Hay and pasture",
-}
-
+# Curve-number crop classes (CN_CropID): 1 row crops, 2 small grains,
+# 3 vegetables, 4 alfalfa, 5 hay and pasture.
 CROPS = (
     Crop("Corn", "11", 1, "Field Crop", "RYE_Corn", "NF_Corn", 55, None, "1", "1", "bu/ac"),
     Crop("Corn Silage", "12", 1, "Field Crop", "RYE_CornSilage", "NF_CornSilage", 55, None, "1", "1", "t/ac"),
@@ -159,10 +152,6 @@ CURVE_NUMBERS = {
     ("5", "0"): {"good": (39, 61, 74, 80), "fair": (49, 69, 79, 84), "poor": (68, 79, 86, 89)},
 }
 HSG_INDEX = {"A": 0, "B": 1, "C": 2, "D": 3}
-
-
-def crop(name):
-    return next(c for c in CROPS if c.name == name)
 
 
 def yield_for(column, unit):
