@@ -126,12 +126,15 @@ USER_SAMPLES = [
            record("Brackwater Corn Short of N", "Zorv", "Brackwater", "MfA", **identified(
                "P-1050", "T-221", "8", CROP_Zorv="Corn", Tillage_N=NO_TILL, FieldACRES=15,
                FieldSlope=1, N_APP_RATE=100, RYE=160))),
-    Sample("Sweet corn with liquid 10-34-0 (its lb P2O5 taken eleven-fold) surface-applied "
-           "and broadcast triple superphosphate on a steep mountain field: Very High.",
+    Sample("Sweet corn with liquid 10-34-0 (its lb P2O5 taken eleven-fold) and triple "
+           "superphosphate surface-applied on a steep mountain field next to the river: Very "
+           "High even with contour strip cropping and a grassed waterway (the waterway lowers "
+           "particulate P only).",
            None, "Very High",
            record("Laurel Gap Sweet Corn", "Tamb", "Laurel Gap", "CvC", **identified(
                "P-7040", "T-13", "2", CROP_Tamb="Sweet Corn", Tillage=CONVENTIONAL,
                Soil_Loss=6.0, RecSlopeDi="0 - 100", PI_Surface=120, PI_Subsoil=40,
+               **bmps(("4", None), ("5", None)),
                **nutrients(("106", 15, None, 34, "6"), ("101", 100, None, 46, "6"))))),
     Sample("Tobacco with a 50 ft grass filter strip and a constructed wetland: the buffer "
            "class 50 and the wetland's soluble P factor hold an eroding field next to a "
