@@ -201,6 +201,12 @@ BATCH_SAMPLES = [
                     "B-107", "T-8", "4", CROP_Tamb="Orchardgrass Hay**Pasture", Soil_Loss=0.5,
                     RecSlopeDi="0 - 100", PI_Surface=70, DrainSystm="no", HydroCond="Fair",
                     **nutrients(("208", 8, None, None, "6"))))),
+    BatchSample("A grass filter strip together with controlled drainage: with BMP 3 present "
+                "every BMP takes the reduction of BMP 3; a forage radish cover crop.", "", "",
+                record("Batch Buffer And Drainage", "Zorv", "Marlow", "TwA", **identified(
+                    "B-109", "T-10", "2", CROP_Zorv="Corn", Tillage_N=STRIP_TILL,
+                    COVER_CROP="Radish", FieldACRES=30, FieldSlope=1, N_APP_RATE=150,
+                    **bmps(("1", 30), ("3", None), acres=15)))),
     BatchSample("A pasture entry in a batch: N/A, no error.", "", "",
                 record("Batch Pasture", "Zorv", "Sandhurst", "OrB", **identified(
                     "B-108", "T-9", "1", CROP_Zorv="Bermudagrass Hay**Pasture", FieldACRES=40,
