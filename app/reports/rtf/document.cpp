@@ -1,6 +1,8 @@
 // The rich text document: building, searching and formatting ranges.
 #include "reports/rtf/document.h"
 
+#include "reports/rtf/text_encoding.h"
+
 #include <algorithm>
 
 namespace verdalis::rtf {
@@ -10,40 +12,6 @@ namespace {
 char asciiLower(char c)
 {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool isContinuationByte(char c)
-{
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
-// Moves a byte offset back to the start of the UTF-8 sequence it falls in, so
-// that splitting a run never cuts a character in two.
-size_t toCharacterStart(const std::string& text, size_t offset)
-{
-    while (offset > 0 && offset < text.size() && isContinuationByte(text[offset])) {
-        --offset;
-    }
-    return offset;
-}
-
-// The text split into lines at "\r\n", "\r" and "\n"; always at least one line.
-std::vector<std::string_view> splitLines(std::string_view text)
-{
-    std::vector<std::string_view> lines;
-    size_t start = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n') {
-            continue;
-        }
-        lines.push_back(text.substr(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            ++i;
-        }
-        start = i + 1;
-    }
-    lines.push_back(text.substr(start));
-    return lines;
 }
 
 std::vector<Paragraph> paragraphsOf(std::string_view text, const CharFormat& format)

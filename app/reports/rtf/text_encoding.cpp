@@ -1,6 +1,7 @@
 // UTF-8 and Windows-1252 conversions for the RTF reader and writer.
 #include "reports/rtf/text_encoding.h"
 
+#include <algorithm>
 #include <array>
 
 namespace verdalis::rtf {
@@ -96,6 +97,42 @@ char32_t nextCodePoint(std::string_view text, size_t& offset)
     }
     offset += static_cast<size_t>(more) + 1;
     return codePoint;
+}
+
+size_t toCharacterStart(std::string_view text, size_t offset)
+{
+    offset = std::min(offset, text.size());
+    while (offset > 0 && offset < text.size() && (static_cast<uint8_t>(text[offset]) & 0xC0) == 0x80) {
+        --offset;
+    }
+    return offset;
+}
+
+size_t characterCount(std::string_view text)
+{
+    size_t count = 0;
+    for (char c : text) {
+        count += (static_cast<uint8_t>(c) & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return count;
+}
+
+std::vector<std::string_view> splitLines(std::string_view text)
+{
+    std::vector<std::string_view> lines;
+    size_t start = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n') {
+            continue;
+        }
+        lines.push_back(text.substr(start, i - start));
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            ++i;
+        }
+        start = i + 1;
+    }
+    lines.push_back(text.substr(start));
+    return lines;
 }
 
 char32_t fromWindows1252(uint8_t byte)
