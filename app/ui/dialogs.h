@@ -16,14 +16,14 @@ enum class MessageButtons { Ok, YesNo, OkCancel };
 enum class Answer { Ok, Cancel, Yes, No };
 
 struct FileDialogRequest {
-    std::string title;
+    std::string title = {};
     // Pairs of description and pattern separated by "|":
     // "Text Files (*.txt)|*.txt|Rich Text (*.rtf)|*.rtf".
-    std::string filter;
-    std::string initialDir;
+    std::string filter = {};
+    std::string initialDir = {};
     // Added to a chosen name without extension (save dialogs), e.g. "TXT".
-    std::string defaultExt;
-    std::string fileName;
+    std::string defaultExt = {};
+    std::string fileName = {};
 };
 
 class Dialogs {
