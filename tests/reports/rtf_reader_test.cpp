@@ -113,6 +113,7 @@ TEST(RtfReader, MalformedInputGivesABestEffortDocument)
         {"overlong control word",
          "{\\rtf1 \\aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa x}", "x"},
         {"colour index beyond the table", R"({\rtf1{\colortbl;\red1\green2\blue3;}\cf7 x})", "x"},
+        {"control characters by number", R"({\rtf1\uc0 a\u8 b\'0dc\u9 d})", "abc\td"},
         {"raw 8-bit and control bytes", "{\\rtf1 \x93q\x94\x01\x1f}", "\xE2\x80\x9Cq\xE2\x80\x9D"},
     };
     for (const auto& c : cases) {

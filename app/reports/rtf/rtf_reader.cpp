@@ -418,6 +418,9 @@ private:
 
     void addCharacter(char32_t character)
     {
+        if (character < ' ' && character != '\t' && character != static_cast<char32_t>(lineBreak)) {
+            return; // control characters have no place in a document
+        }
         if (highSurrogate_ != 0) {
             highSurrogate_ = 0;
             appendUtf8(pendingText_, replacementCharacter); // a high surrogate without its pair

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
 #include <vector>
 
 namespace verdalis::rtf {
@@ -22,12 +23,11 @@ constexpr int largestPositiveUnicodeParameter = 32767;
 // The fonts and colours a document uses, each numbered in order of first use.
 // Font 0 is the document's default font; colour 0 is the automatic colour,
 // never referred to, so that every run names its colour explicitly.
-struct Tables {
-    std::vector<std::string> fonts;
-    std::vector<Color> colors;
-
-    explicit Tables(const Document& document) : fonts{document.defaultFontName}
+class Tables {
+public:
+    explicit Tables(const Document& document)
     {
+        number(fonts_, fontNumbers_, document.defaultFontName, document.defaultFontName);
         for (const Paragraph& paragraph : document.paragraphs()) {
             for (const Run& run : paragraph.runs) {
                 fontNumber(run.format);
@@ -36,23 +36,37 @@ struct Tables {
         }
     }
 
+    const std::vector<std::string>& fonts() const { return fonts_; }
+    const std::vector<Color>& colors() const { return colors_; }
+
     size_t fontNumber(const CharFormat& format)
     {
-        return indexOf(fonts, format.fontName.empty() ? fonts.front() : format.fontName);
+        const std::string& name = format.fontName.empty() ? fonts_.front() : format.fontName;
+        return number(fonts_, fontNumbers_, name, name);
     }
 
-    size_t colorNumber(Color color) { return indexOf(colors, color) + 1; }
-
-    template <class T>
-    static size_t indexOf(std::vector<T>& values, const T& value)
+    size_t colorNumber(Color color)
     {
-        const auto found = std::find(values.begin(), values.end(), value);
-        if (found != values.end()) {
-            return static_cast<size_t>(found - values.begin());
-        }
-        values.push_back(value);
-        return values.size() - 1;
+        const uint32_t key = (uint32_t{color.red} << 16) | (uint32_t{color.green} << 8) | color.blue;
+        return number(colors_, colorNumbers_, color, key) + 1;
     }
+
+private:
+    // The number of a value, numbering it when it is new.
+    template <class T, class Key>
+    static size_t number(std::vector<T>& values, std::map<Key, size_t>& numbers, const T& value, const Key& key)
+    {
+        const auto [entry, added] = numbers.try_emplace(key, values.size());
+        if (added) {
+            values.push_back(value);
+        }
+        return entry->second;
+    }
+
+    std::vector<std::string> fonts_;
+    std::map<std::string, size_t> fontNumbers_;
+    std::vector<Color> colors_;
+    std::map<uint32_t, size_t> colorNumbers_;
 };
 
 void writeUnicodeUnit(std::string& out, char32_t unit)
@@ -98,9 +112,9 @@ void writeText(std::string& out, std::string_view text)
 void writeFontTable(std::string& out, const Tables& tables)
 {
     out += "{\\fonttbl";
-    for (size_t i = 0; i < tables.fonts.size(); ++i) {
+    for (size_t i = 0; i < tables.fonts().size(); ++i) {
         out += "{\\f" + std::to_string(i) + "\\fnil\\fcharset0 ";
-        std::string name = tables.fonts[i];
+        std::string name = tables.fonts()[i];
         std::erase(name, ';'); // the semicolon ends a font name
         writeText(out, name);
         out += ";}";
@@ -111,7 +125,7 @@ void writeFontTable(std::string& out, const Tables& tables)
 void writeColorTable(std::string& out, const Tables& tables)
 {
     out += "{\\colortbl ;";
-    for (const Color& color : tables.colors) {
+    for (const Color& color : tables.colors()) {
         out += "\\red" + std::to_string(color.red) + "\\green" + std::to_string(color.green) + "\\blue" +
                std::to_string(color.blue) + ';';
     }
