@@ -4,18 +4,12 @@ namespace verdalis::ui {
 
 void Label::setFontColor(Color color)
 {
-    if (fontColor_ != color) {
-        fontColor_ = color;
-        changed(Property::Font);
-    }
+    assign(fontColor_, color, Property::Font);
 }
 
 void Label::setWordWrap(bool wrap)
 {
-    if (wordWrap_ != wrap) {
-        wordWrap_ = wrap;
-        changed(Property::Font);
-    }
+    assign(wordWrap_, wrap, Property::Font);
 }
 
 bool Button::userClick()
@@ -41,10 +35,7 @@ bool Button::userMouseUp(int x, int y)
 
 void CheckBox::setChecked(bool checked)
 {
-    if (checked_ != checked) {
-        checked_ = checked;
-        changed(Property::Checked);
-    }
+    assign(checked_, checked, Property::Checked);
 }
 
 bool CheckBox::userClick()
@@ -91,10 +82,7 @@ bool RadioButton::check()
 
 void RadioButton::setCheckedState(bool checked)
 {
-    if (checked_ != checked) {
-        checked_ = checked;
-        changed(Property::Checked);
-    }
+    assign(checked_, checked, Property::Checked);
 }
 
 } // namespace verdalis::ui

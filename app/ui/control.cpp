@@ -26,34 +26,22 @@ Form* Control::form()
 
 void Control::setCaption(std::string caption)
 {
-    if (caption_ != caption) {
-        caption_ = std::move(caption);
-        changed(Property::Caption);
-    }
+    assign(caption_, std::move(caption), Property::Caption);
 }
 
 void Control::setVisible(bool visible)
 {
-    if (visible_ != visible) {
-        visible_ = visible;
-        changed(Property::Visible);
-    }
+    assign(visible_, visible, Property::Visible);
 }
 
 void Control::setEnabled(bool enabled)
 {
-    if (enabled_ != enabled) {
-        enabled_ = enabled;
-        changed(Property::Enabled);
-    }
+    assign(enabled_, enabled, Property::Enabled);
 }
 
 void Control::setGeometry(const Geometry& geometry)
 {
-    if (geometry_ != geometry) {
-        geometry_ = geometry;
-        changed(Property::Geometry);
-    }
+    assign(geometry_, geometry, Property::Geometry);
 }
 
 void Control::setLeft(int left)
@@ -78,26 +66,17 @@ void Control::setHeight(int height)
 
 void Control::setHint(std::string hint)
 {
-    if (hint_ != hint) {
-        hint_ = std::move(hint);
-        changed(Property::Hint);
-    }
+    assign(hint_, std::move(hint), Property::Hint);
 }
 
 void Control::setShowHint(bool show)
 {
-    if (showHint_ != show) {
-        showHint_ = show;
-        changed(Property::Hint);
-    }
+    assign(showHint_, show, Property::Hint);
 }
 
 void Control::setPopupMenu(PopupMenu* menu)
 {
-    if (popupMenu_ != menu) {
-        popupMenu_ = menu;
-        changed(Property::PopupMenu);
-    }
+    assign(popupMenu_, menu, Property::PopupMenu);
 }
 
 void Control::bringToFront()

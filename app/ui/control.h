@@ -71,6 +71,7 @@ enum class Property {
     Highlighted,
     Document,
     ModalResult,
+    WindowState,
     Timer,
     GridData,
     Popup,
@@ -176,6 +177,15 @@ public:
 protected:
     // Tells the listeners of this control and of its containers.
     void changed(Property property);
+    // Sets a field and tells the listeners, when the value is new.
+    template <class T, class V>
+    void assign(T& field, V&& value, Property property)
+    {
+        if (field != value) {
+            field = std::forward<V>(value);
+            changed(property);
+        }
+    }
     // Runs the handler of a user action through the form's event dispatcher;
     // false when it ended with an error the dispatcher reported.
     bool fireUserEvent(const Handler& handler);

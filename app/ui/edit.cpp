@@ -12,27 +12,18 @@ using rtf::toCharacterStart;
 
 void Edit::setText(std::string text)
 {
-    if (text_ != text) {
-        text_ = std::move(text);
-        changed(Property::Text);
-    }
+    assign(text_, std::move(text), Property::Text);
     setSelection(text_.size(), 0);
 }
 
 void Edit::setReadOnly(bool readOnly)
 {
-    if (readOnly_ != readOnly) {
-        readOnly_ = readOnly;
-        changed(Property::ReadOnly);
-    }
+    assign(readOnly_, readOnly, Property::ReadOnly);
 }
 
 void Edit::setPasswordChar(Key passwordChar)
 {
-    if (passwordChar_ != passwordChar) {
-        passwordChar_ = passwordChar;
-        changed(Property::Text);
-    }
+    assign(passwordChar_, passwordChar, Property::Text);
 }
 
 void Edit::setSelection(size_t start, size_t length)

@@ -6,10 +6,7 @@ namespace verdalis::ui {
 
 void Form::setModalResult(ModalResult result)
 {
-    if (modalResult_ != result) {
-        modalResult_ = result;
-        changed(Property::ModalResult);
-    }
+    assign(modalResult_, result, Property::ModalResult);
 }
 
 ModalResult Form::showModal(Application& application)

@@ -14,6 +14,8 @@ enum class ModalResult { None, Ok, Cancel, Yes, No };
 // What the close handler decides: Hide lets the form close, None refuses.
 enum class CloseAction { None, Hide };
 
+enum class WindowState { Normal, Maximized, Minimized };
+
 class Form : public Control {
 public:
     explicit Form(std::string name) : Control(ControlKind::Form, std::move(name)) { setVisible(false); }
@@ -38,6 +40,8 @@ public:
 
     // The control with the keyboard focus; Control::setFocus sets it.
     Control* activeControl() const { return activeControl_; }
+    WindowState windowState() const { return windowState_; }
+    void setWindowState(WindowState state) { assign(windowState_, state, Property::WindowState); }
     void setActiveControl(Control* control);
 
     // The dispatcher that runs the handlers of user actions in this form;
@@ -52,6 +56,7 @@ private:
     ModalResult modalResult_ = ModalResult::None;
     bool showingModal_ = false;
     Control* activeControl_ = nullptr;
+    WindowState windowState_ = WindowState::Normal;
     EventDispatcher* dispatcher_ = nullptr;
 };
 

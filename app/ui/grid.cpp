@@ -10,10 +10,7 @@ void Grid::setSource(GridSource* source)
 
 void Grid::setReadOnly(bool readOnly)
 {
-    if (readOnly_ != readOnly) {
-        readOnly_ = readOnly;
-        changed(Property::ReadOnly);
-    }
+    assign(readOnly_, readOnly, Property::ReadOnly);
 }
 
 bool Grid::userMoveToRow(int row)

@@ -42,48 +42,63 @@ std::vector<T> permuted(const std::vector<T>& values, const std::vector<size_t>&
     return result;
 }
 
-int newIndexOf(int oldIndex, const std::vector<size_t>& order)
-{
-    if (oldIndex < 0) {
-        return oldIndex;
-    }
-    return static_cast<int>(std::find(order.begin(), order.end(), static_cast<size_t>(oldIndex)) - order.begin());
-}
-
-int indexIgnoringCase(const std::vector<std::string>& items, std::string_view text)
-{
-    const auto found =
-        std::find_if(items.begin(), items.end(), [text](const std::string& item) { return equalsIgnoreCase(item, text); });
-    return found == items.end() ? noItem : static_cast<int>(found - items.begin());
-}
-
-// The index of a chosen item after an item was inserted at position.
-int afterInsertion(int chosen, int position)
-{
-    return chosen >= position ? chosen + 1 : chosen;
-}
-
 } // namespace
 
-int ComboBox::addItem(std::string item)
+int ItemListControl::addItem(std::string item)
 {
     const int position = sorted_ ? sortedPosition(items_, item) : static_cast<int>(items_.size());
     items_.insert(items_.begin() + position, std::move(item));
-    itemIndex_ = afterInsertion(itemIndex_, position);
+    itemInserted(position);
     changed(Property::Items);
     return position;
 }
 
-void ComboBox::addItems(const std::vector<std::string>& items)
+void ItemListControl::addItems(const std::vector<std::string>& items)
 {
     for (const std::string& item : items) {
         addItem(item);
     }
 }
 
+int ItemListControl::indexOf(std::string_view text) const
+{
+    const auto found =
+        std::find_if(items_.begin(), items_.end(), [text](const std::string& item) { return equalsIgnoreCase(item, text); });
+    return found == items_.end() ? noItem : static_cast<int>(found - items_.begin());
+}
+
+void ItemListControl::setSorted(bool sorted)
+{
+    sorted_ = sorted;
+    if (sorted) {
+        const std::vector<size_t> order = sortedOrder(items_);
+        items_ = permuted(items_, order);
+        itemsReordered(order);
+        changed(Property::Items);
+    }
+}
+
+int ItemListControl::afterReordering(int index, const std::vector<size_t>& order)
+{
+    if (index < 0) {
+        return index;
+    }
+    return static_cast<int>(std::find(order.begin(), order.end(), static_cast<size_t>(index)) - order.begin());
+}
+
+void ComboBox::itemInserted(int position)
+{
+    itemIndex_ = afterInsertion(itemIndex_, position);
+}
+
+void ComboBox::itemsReordered(const std::vector<size_t>& order)
+{
+    itemIndex_ = afterReordering(itemIndex_, order);
+}
+
 void ComboBox::deleteItem(int index)
 {
-    if (index < 0 || index >= static_cast<int>(items_.size())) {
+    if (!validIndex(index)) {
         return;
     }
     items_.erase(items_.begin() + index);
@@ -102,22 +117,6 @@ void ComboBox::clearItems()
     choose(noItem);
 }
 
-int ComboBox::indexOf(std::string_view text) const
-{
-    return indexIgnoringCase(items_, text);
-}
-
-void ComboBox::setSorted(bool sorted)
-{
-    sorted_ = sorted;
-    if (sorted) {
-        const std::vector<size_t> order = sortedOrder(items_);
-        items_ = permuted(items_, order);
-        itemIndex_ = newIndexOf(itemIndex_, order);
-        changed(Property::Items);
-    }
-}
-
 void ComboBox::setItemIndex(int index)
 {
     choose(index);
@@ -130,35 +129,23 @@ void ComboBox::setText(std::string text)
         choose(index);
         return;
     }
-    if (itemIndex_ != index) {
-        itemIndex_ = index;
-        changed(Property::ItemIndex);
-    }
-    if (text_ != text) {
-        text_ = std::move(text);
-        changed(Property::Text);
-    }
+    assign(itemIndex_, index, Property::ItemIndex);
+    assign(text_, std::move(text), Property::Text);
 }
 
 void ComboBox::choose(int index)
 {
-    if (index < 0 || index >= static_cast<int>(items_.size())) {
+    if (!validIndex(index)) {
         index = noItem;
     }
     std::string text = index == noItem ? std::string() : items_[static_cast<size_t>(index)];
-    if (itemIndex_ != index) {
-        itemIndex_ = index;
-        changed(Property::ItemIndex);
-    }
-    if (text_ != text) {
-        text_ = std::move(text);
-        changed(Property::Text);
-    }
+    assign(itemIndex_, index, Property::ItemIndex);
+    assign(text_, std::move(text), Property::Text);
 }
 
 bool ComboBox::userSelect(int index)
 {
-    if (!reachable() || index < 0 || index >= static_cast<int>(items_.size())) {
+    if (!reachable() || !validIndex(index)) {
         return false;
     }
     choose(index);
@@ -181,14 +168,16 @@ bool ComboBox::userTypeText(std::string text)
     return true;
 }
 
-int ListBox::addItem(std::string item)
+void ListBox::itemInserted(int position)
 {
-    const int position = sorted_ ? sortedPosition(items_, item) : static_cast<int>(items_.size());
-    items_.insert(items_.begin() + position, std::move(item));
     selected_.insert(selected_.begin() + position, false);
     itemIndex_ = afterInsertion(itemIndex_, position);
-    changed(Property::Items);
-    return position;
+}
+
+void ListBox::itemsReordered(const std::vector<size_t>& order)
+{
+    selected_ = permuted(selected_, order);
+    itemIndex_ = afterReordering(itemIndex_, order);
 }
 
 void ListBox::deleteItem(int index)
@@ -214,23 +203,6 @@ void ListBox::clearItems()
     changed(Property::Items);
 }
 
-int ListBox::indexOf(std::string_view text) const
-{
-    return indexIgnoringCase(items_, text);
-}
-
-void ListBox::setSorted(bool sorted)
-{
-    sorted_ = sorted;
-    if (sorted) {
-        const std::vector<size_t> order = sortedOrder(items_);
-        items_ = permuted(items_, order);
-        selected_ = permuted(selected_, order);
-        itemIndex_ = newIndexOf(itemIndex_, order);
-        changed(Property::Items);
-    }
-}
-
 void ListBox::setMultiSelect(bool multiSelect)
 {
     multiSelect_ = multiSelect;
@@ -249,10 +221,7 @@ void ListBox::setItemIndex(int index)
     } else if (index != noItem) {
         setSelected(index, true);
     }
-    if (itemIndex_ != index) {
-        itemIndex_ = index;
-        changed(Property::ItemIndex);
-    }
+    assign(itemIndex_, index, Property::ItemIndex);
 }
 
 bool ListBox::selected(int index) const
@@ -316,10 +285,7 @@ bool ListBox::userToggle(int index)
         return false;
     }
     setSelected(index, !selected(index));
-    if (itemIndex_ != index) {
-        itemIndex_ = index;
-        changed(Property::ItemIndex);
-    }
+    assign(itemIndex_, index, Property::ItemIndex);
     fireUserEvent(onClick);
     return true;
 }

@@ -17,24 +17,47 @@ enum class ComboStyle {
     DropDownList, // only the items can be chosen
 };
 
-class ComboBox : public Control {
+// What combo boxes and list boxes share: the items, kept sorted when asked.
+class ItemListControl : public Control {
 public:
-    explicit ComboBox(std::string name) : Control(ControlKind::ComboBox, std::move(name)) {}
-
     const std::vector<std::string>& items() const { return items_; }
     // Adds an item (in its sorted place when sorted) and answers its index.
-    // The chosen item stays chosen.
+    // Chosen and selected items stay so.
     int addItem(std::string item);
     void addItems(const std::vector<std::string>& items);
-    void deleteItem(int index);
-    // Removes every item, the choice and the text.
-    void clearItems();
     // The index of the item equal to text without regard to case, or noItem.
     int indexOf(std::string_view text) const;
 
     bool sorted() const { return sorted_; }
     // Sorting sorts the items already there.
     void setSorted(bool sorted);
+
+protected:
+    using Control::Control;
+    bool validIndex(int index) const { return index >= 0 && index < static_cast<int>(items_.size()); }
+    // The index an item has after an item was inserted at position.
+    static int afterInsertion(int index, int position) { return index >= position ? index + 1 : index; }
+    // The index an item has after the items were put in order (order[new] = old).
+    static int afterReordering(int index, const std::vector<size_t>& order);
+
+    // Keep the state that follows the items in step.
+    virtual void itemInserted(int position) = 0;
+    virtual void itemsReordered(const std::vector<size_t>& order) = 0;
+
+    std::vector<std::string> items_;
+
+private:
+    bool sorted_ = false;
+};
+
+class ComboBox : public ItemListControl {
+public:
+    explicit ComboBox(std::string name) : ItemListControl(ControlKind::ComboBox, std::move(name)) {}
+
+    void deleteItem(int index);
+    // Removes every item, the choice and the text.
+    void clearItems();
+
     ComboStyle style() const { return style_; }
     void setStyle(ComboStyle style) { style_ = style; }
 
@@ -60,26 +83,21 @@ public:
 
 private:
     void choose(int index);
+    void itemInserted(int position) override;
+    void itemsReordered(const std::vector<size_t>& order) override;
 
-    std::vector<std::string> items_;
-    bool sorted_ = false;
     ComboStyle style_ = ComboStyle::DropDown;
     int itemIndex_ = noItem;
     std::string text_;
 };
 
-class ListBox : public Control {
+class ListBox : public ItemListControl {
 public:
-    explicit ListBox(std::string name) : Control(ControlKind::ListBox, std::move(name)) {}
+    explicit ListBox(std::string name) : ItemListControl(ControlKind::ListBox, std::move(name)) {}
 
-    const std::vector<std::string>& items() const { return items_; }
-    int addItem(std::string item);
     void deleteItem(int index);
     void clearItems();
-    int indexOf(std::string_view text) const;
 
-    bool sorted() const { return sorted_; }
-    void setSorted(bool sorted);
     bool multiSelect() const { return multiSelect_; }
     // Leaving multi-select keeps only the item at itemIndex selected.
     void setMultiSelect(bool multiSelect);
@@ -104,12 +122,11 @@ public:
     Handler onDoubleClick;
 
 private:
-    bool validIndex(int index) const { return index >= 0 && index < static_cast<int>(items_.size()); }
     void selectOnly(int index);
+    void itemInserted(int position) override;
+    void itemsReordered(const std::vector<size_t>& order) override;
 
-    std::vector<std::string> items_;
     std::vector<bool> selected_;
-    bool sorted_ = false;
     bool multiSelect_ = false;
     int itemIndex_ = noItem;
 };

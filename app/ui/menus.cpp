@@ -4,10 +4,7 @@ namespace verdalis::ui {
 
 void MenuItem::setChecked(bool checked)
 {
-    if (checked_ != checked) {
-        checked_ = checked;
-        changed(Property::Checked);
-    }
+    assign(checked_, checked, Property::Checked);
 }
 
 bool MenuItem::userClick()

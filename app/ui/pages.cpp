@@ -4,10 +4,7 @@ namespace verdalis::ui {
 
 void TabSheet::setHighlighted(bool highlighted)
 {
-    if (highlighted_ != highlighted) {
-        highlighted_ = highlighted;
-        changed(Property::Highlighted);
-    }
+    assign(highlighted_, highlighted, Property::Highlighted);
 }
 
 std::vector<TabSheet*> PageControl::pages() const
@@ -26,10 +23,7 @@ void PageControl::setActivePage(TabSheet* page)
     if (page != nullptr && page->parent() != this) {
         return; // not one of ours
     }
-    if (activePage_ != page) {
-        activePage_ = page;
-        changed(Property::ActivePage);
-    }
+    assign(activePage_, page, Property::ActivePage);
 }
 
 bool PageControl::userSelectPage(TabSheet& page)

@@ -53,18 +53,12 @@ void RichText::load(const std::filesystem::path& path)
 
 void RichText::setReadOnly(bool readOnly)
 {
-    if (readOnly_ != readOnly) {
-        readOnly_ = readOnly;
-        changed(Property::ReadOnly);
-    }
+    assign(readOnly_, readOnly, Property::ReadOnly);
 }
 
 void RichText::setWordWrap(bool wrap)
 {
-    if (wordWrap_ != wrap) {
-        wordWrap_ = wrap;
-        changed(Property::Font);
-    }
+    assign(wordWrap_, wrap, Property::Font);
 }
 
 std::optional<size_t> RichText::find(std::string_view text, size_t from, rtf::FindOptions options) const

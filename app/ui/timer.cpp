@@ -4,10 +4,7 @@ namespace verdalis::ui {
 
 void Timer::setIntervalMs(int interval)
 {
-    if (intervalMs_ != interval) {
-        intervalMs_ = interval;
-        changed(Property::Timer);
-    }
+    assign(intervalMs_, interval, Property::Timer);
 }
 
 void Timer::start()

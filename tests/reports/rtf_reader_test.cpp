@@ -16,6 +16,14 @@ struct TextCase {
     const char* text;
 };
 
+template <size_t N>
+void expectTexts(const TextCase (&cases)[N])
+{
+    for (const auto& c : cases) {
+        EXPECT_EQ(readRtf(c.rtf).text(), c.text) << c.name;
+    }
+}
+
 TEST(RtfReader, ReadsTheTextOfEachConstruct)
 {
     const TextCase cases[] = {
@@ -44,9 +52,7 @@ TEST(RtfReader, ReadsTheTextOfEachConstruct)
         {"text after the document ignored", R"({\rtf1 in}out)", "in"},
         {"unknown words ignored", R"({\rtf1\sl240\slmult1\qc\nosuchword123 x})", "x"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(readRtf(c.rtf).text(), c.text) << c.name;
-    }
+    expectTexts(cases);
 }
 
 TEST(RtfReader, ReadsFormatsFromTheFontAndColourTables)
@@ -116,9 +122,7 @@ TEST(RtfReader, MalformedInputGivesABestEffortDocument)
         {"control characters by number", R"({\rtf1\uc0 a\u8 b\'0dc\u9 d})", "abc\td"},
         {"raw 8-bit and control bytes", "{\\rtf1 \x93q\x94\x01\x1f}", "\xE2\x80\x9Cq\xE2\x80\x9D"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(readRtf(c.rtf).text(), c.text) << c.name;
-    }
+    expectTexts(cases);
 }
 
 class DocumentFileTest : public ::testing::Test {
