@@ -4,7 +4,9 @@
 #pragma once
 
 #include "ui/control.h"
+#include "ui/edit.h"
 
+#include <set>
 #include <string>
 
 namespace verdalis::ui {
@@ -36,18 +38,43 @@ public:
 
     bool readOnly() const { return readOnly_; }
     void setReadOnly(bool readOnly);
+    bool columnReadOnly(int column) const { return readOnly_ || readOnlyColumns_.contains(column); }
+    void setColumnReadOnly(int column, bool readOnly);
+
+    // The column of the cell with the focus (0 is the first).
+    int currentColumn() const { return currentColumn_; }
+    void setCurrentColumn(int column);
+
+    // Rows picked for copying or deleting, besides the current row.
+    const std::set<int>& selectedRows() const { return selectedRows_; }
+    void setRowSelected(int row, bool selected);
 
     // The user moves to a row: the source's current row changes, onRowChange runs.
     bool userMoveToRow(int row);
-    // The user edits a cell; false when the grid is read-only or the source refuses.
+    // The user moves to a cell of the current row.
+    bool userMoveToColumn(int column);
+    // The user edits a cell; false when the cell is read-only or the source refuses.
     bool userEditCell(int row, int column, const std::string& text);
+    // The user types a key into the current cell: onKeyPress may change or
+    // refuse it (noKey) or make the column read-only; what is left edits the
+    // cell's text (a character is added, backspace removes the last one).
+    bool userKey(Key key);
+    // The focus leaves the grid: onExit runs (to post a pending edit).
+    bool userLeave() { return reachable() && fireUserEvent(onExit); }
 
     Handler onRowChange;
     Handler onCellEdited;
+    std::function<void(Key&)> onKeyPress;
+    Handler onExit;
 
 private:
+    bool validCell(int row, int column) const;
+
     GridSource* source_ = nullptr;
     bool readOnly_ = false;
+    std::set<int> readOnlyColumns_;
+    int currentColumn_ = 0;
+    std::set<int> selectedRows_;
 };
 
 } // namespace verdalis::ui

@@ -38,6 +38,7 @@ protected:
     GroupBox& drainage = mainTab.add<GroupBox>("DrainageGB", "Drainage");
     GroupBox& hydro = mainTab.add<GroupBox>("HydroGB", "Hydrologic Condition");
     std::map<std::string, int> fired;
+    ScriptedApplication application;
 
     void SetUp() override { form.setEventDispatcher(&dispatcher); }
 
@@ -358,7 +359,6 @@ TEST_F(ControlsTest, MultiSelectListBox)
 
 class ModalFormTest : public ControlsTest {
 protected:
-    ScriptedApplication application;
     Form dialog{"PasswordDlg"};
     Edit& entry = dialog.add<Edit>("PasswordED");
     Button& ok = dialog.add<Button>("OKBtn", "OK");
@@ -507,6 +507,41 @@ TEST_F(ControlsTest, GridMovesAndEditsThroughItsSource)
     EXPECT_FALSE(grid.userEditCell(1, 1, "y"));
     EXPECT_EQ(source.cells[1][0], "x");
     EXPECT_EQ(source.cells[1][1], "d");
+}
+
+TEST_F(ControlsTest, GridKeyHandlerGuardsTheCurrentCell)
+{
+    TwoByTwoSource source;
+    Grid& grid = recordTab.add<Grid>("DBGrid1");
+    recordTab.show();
+    grid.setSource(&source);
+    // Digits only in the first column; the second is chosen from a list.
+    grid.onKeyPress = [&](Key& key) {
+        if (grid.currentColumn() == 1 || (key != backspaceKey && (key < '0' || key > '9'))) {
+            application.beep();
+            key = noKey;
+        }
+    };
+    grid.onExit = count("exit");
+    grid.userKey('7');
+    grid.userKey('x');
+    EXPECT_EQ(source.cells[0][0], "a7");
+    grid.userKey(backspaceKey);
+    grid.userKey(backspaceKey);
+    EXPECT_EQ(source.cells[0][0], "");
+    EXPECT_TRUE(grid.userMoveToColumn(1));
+    grid.userKey('5');
+    EXPECT_EQ(source.cells[0][1], "b");
+    EXPECT_EQ(application.beeps(), 2);
+
+    grid.onKeyPress = nullptr;
+    grid.setColumnReadOnly(1, true);
+    grid.userKey('5');
+    EXPECT_EQ(source.cells[0][1], "b") << "a read-only column";
+    grid.setRowSelected(1, true);
+    EXPECT_EQ(grid.selectedRows(), (std::set<int>{1}));
+    EXPECT_TRUE(grid.userLeave());
+    EXPECT_EQ(fired["exit"], 1);
 }
 
 } // namespace
