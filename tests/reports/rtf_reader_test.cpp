@@ -109,6 +109,7 @@ TEST(RtfReader, MalformedInputGivesABestEffortDocument)
     const TextCase cases[] = {
         {"unclosed groups", R"({\rtf1 a{\b b{\i c)", "abc"},
         {"extra closing brace", R"({\rtf1 a}})", "a"},
+        {"stray ignorable mark in the document group", R"({\rtf1 a\*\foo b})", "ab"},
         {"backslash at the end", "{\\rtf1 a\\", "a"},
         {"broken hex escape", R"({\rtf1 a\'zzb\'4)", "azzb4"},
         {"bin longer than the data", R"({\rtf1 a\bin999999 bc})", "a"},

@@ -1,19 +1,11 @@
-#include "ui/buttons.h"
-#include "ui/edit.h"
+#include "ui/controls.h"
+
+#include "reports/rtf/document_file.h"
 #include "ui/event_dispatcher.h"
-#include "ui/form.h"
-#include "ui/grid.h"
-#include "ui/item_lists.h"
-#include "ui/menus.h"
-#include "ui/pages.h"
-#include "ui/rich_text.h"
 #include "ui/script_error.h"
 #include "ui/scripted_application.h"
 #include "ui/scripted_dialogs.h"
-#include "ui/timer.h"
 #include "util/number_text.h"
-
-#include "reports/rtf/document_file.h"
 
 #include <gtest/gtest.h>
 

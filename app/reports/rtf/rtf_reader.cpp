@@ -249,7 +249,11 @@ private:
             addCharacter(nonBreakingHyphen);
             break;
         case '*':
-            state().ignorableDestination = true;
+            // Marks the group it opens as a destination to skip when unknown;
+            // the document's own group is never skipped.
+            if (stack_.size() > 2) {
+                state().ignorableDestination = true;
+            }
             break;
         case '\r':
         case '\n':
