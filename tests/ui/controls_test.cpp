@@ -124,6 +124,16 @@ TEST_F(ControlsTest, UserActionsFireHandlersAndProgramAssignmentsDoNot)
     EXPECT_EQ(pages.activePage(), &recordTab);
 }
 
+TEST_F(ControlsTest, ResizingTheFormRunsItsHandler)
+{
+    RichText& log = mainTab.add<RichText>("CalcRichEdit");
+    log.setLeft(200);
+    form.onResize = [&] { log.setWidth(form.width() - log.left() - 15); };
+    form.userResize(1024, 768);
+    EXPECT_EQ(form.geometry(), (Geometry{0, 0, 1024, 768}));
+    EXPECT_EQ(log.width(), 809);
+}
+
 TEST_F(ControlsTest, UnreachableControlsIgnoreTheUser)
 {
     Button& button = hydro.add<Button>("BMPbtn", "Enter BMPs...");
