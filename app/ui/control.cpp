@@ -4,7 +4,7 @@
 
 #include "ui/event_dispatcher.h"
 #include "ui/form.h"
-#include "ui/text_case.h"
+#include "util/text_case.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -125,7 +125,7 @@ bool Control::reachable() const
 
 Control* Control::find(std::string_view name)
 {
-    if (equalsIgnoreCase(name_, name)) {
+    if (equalsIgnoringCase(name_, name)) {
         return this;
     }
     for (const auto& child : children_) {

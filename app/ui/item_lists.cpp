@@ -1,6 +1,6 @@
 #include "ui/item_lists.h"
 
-#include "ui/text_case.h"
+#include "util/text_case.h"
 
 #include <algorithm>
 #include <numeric>
@@ -11,7 +11,7 @@ namespace {
 
 bool sortsBefore(std::string_view a, std::string_view b)
 {
-    return compareIgnoreCase(a, b) < 0;
+    return compareIgnoringCase(a, b) < 0;
 }
 
 // Where an item goes in a sorted list: after the items equal to it.
@@ -63,7 +63,7 @@ void ItemListControl::addItems(const std::vector<std::string>& items)
 int ItemListControl::indexOf(std::string_view text) const
 {
     const auto found =
-        std::find_if(items_.begin(), items_.end(), [text](const std::string& item) { return equalsIgnoreCase(item, text); });
+        std::find_if(items_.begin(), items_.end(), [text](const std::string& item) { return equalsIgnoringCase(item, text); });
     return found == items_.end() ? noItem : static_cast<int>(found - items_.begin());
 }
 

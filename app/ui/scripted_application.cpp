@@ -1,7 +1,7 @@
 #include "ui/scripted_application.h"
 
 #include "ui/script_error.h"
-#include "ui/text_case.h"
+#include "util/text_case.h"
 
 #include <utility>
 
@@ -54,7 +54,7 @@ ModalResult ScriptedApplication::runModal(Form& form)
     }
     ExpectedModal expected = std::move(modals_.front());
     modals_.pop_front();
-    if (!equalsIgnoreCase(expected.formName, form.name())) {
+    if (!equalsIgnoringCase(expected.formName, form.name())) {
         throw ScriptError("the form " + form.name() + " was shown modally, but the next script is for " +
                           expected.formName);
     }

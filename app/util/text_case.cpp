@@ -31,4 +31,17 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
                       [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
 }
 
+int compareIgnoringCase(std::string_view a, std::string_view b)
+{
+    const size_t common = std::min(a.size(), b.size());
+    for (size_t i = 0; i < common; ++i) {
+        const auto x = static_cast<unsigned char>(lowerAscii(a[i]));
+        const auto y = static_cast<unsigned char>(lowerAscii(b[i]));
+        if (x != y) {
+            return x < y ? -1 : 1;
+        }
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
 } // namespace verdalis

@@ -12,4 +12,7 @@ std::string toLowerAscii(std::string_view text);
 std::string toUpperAscii(std::string_view text);
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
 
+// Negative, zero or positive as a sorts before, with or after b.
+int compareIgnoringCase(std::string_view a, std::string_view b);
+
 } // namespace verdalis
