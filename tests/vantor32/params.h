@@ -19,6 +19,12 @@ constexpr double kPi = 3.14159265358979323846;
 inline double deg(double degrees) { return degrees * kPi / 180; }
 inline double to_deg(double radians) { return radians * 180 / kPi; }
 
+// The distance in degrees of arc between two nearby points given in degrees,
+// longitudes compared over whole turns.
+inline double angular_difference(double lat1, double lon1, double lat2, double lon2) {
+  return std::hypot(lat1 - lat2, std::remainder(lon1 - lon2, 360.0) * std::cos(deg(lat2)));
+}
+
 struct Ellipsoid {
   double a, e;
 };
