@@ -2,13 +2,12 @@
 
 #include <unistd.h>
 
-#include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <limits>
-#include <memory>
 #include <sstream>
 #include <stdexcept>
+
+#include "subprocess.h"
 
 namespace vantor_test {
 namespace {
@@ -17,40 +16,15 @@ constexpr const char* kMissingTool =
     "PROJ's command-line tool `proj` was not found on PATH; install the Debian package proj-bin "
     "(scripts/setup-deps does)";
 
-// A scratch file holding the input lines, removed when it goes out of scope.
-class InputFile {
- public:
-  explicit InputFile(const std::string& text) {
-    char name[] = "/tmp/vantor32-proj-XXXXXX";
-    const int fd = mkstemp(name);
-    if (fd < 0) throw std::runtime_error("cannot create a scratch file for proj input");
-    close(fd);
-    path_ = name;
-    std::ofstream(path_) << text;
-  }
-  ~InputFile() { std::remove(path_.c_str()); }
-  InputFile(const InputFile&) = delete;
-  InputFile& operator=(const InputFile&) = delete;
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-};
-
 std::string run(const std::string& options, const std::string& definition, const std::string& input) {
   const std::string tool = proj_tool_path();
   if (tool.empty()) throw std::runtime_error(kMissingTool);
-  const InputFile file(input);
-  const std::string command = tool + " " + options + " " + definition + " < " + file.path() + " 2>&1";
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-  if (!pipe) throw std::runtime_error("cannot start: " + command);
-  std::string output;
-  char buffer[4096];
-  size_t count = 0;
-  while ((count = fread(buffer, 1, sizeof buffer, pipe.get())) > 0) output.append(buffer, count);
-  const int status = pclose(pipe.release());
-  if (status != 0) throw std::runtime_error("proj failed (" + std::to_string(status) + "): " + command + "\n" + output);
-  return output;
+  const std::string command = tool + " " + options + " " + definition + " 2>&1";
+  const CommandResult result = run_command(command, input);
+  if (result.exit_code != 0) {
+    throw std::runtime_error("proj failed (" + std::to_string(result.exit_code) + "): " + command + "\n" + result.output);
+  }
+  return result.output;
 }
 
 double number_or_nan(const std::string& field) {
