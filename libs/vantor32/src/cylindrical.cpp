@@ -19,10 +19,13 @@ constexpr int b = 29, flattening = 30, n = 31, e2 = 32, ep2 = 33;
 constexpr int arc0 = 34, arc2 = 35, arc4 = 36, arc6 = 37, arc8 = 38;  // Helmert's arc coefficients
 constexpr int origin_northing = 39;
 
+// −s35 sin 2ψ + s36 sin 4ψ − s37 sin 6ψ + s38 sin 8ψ
+double arc_series(const double* p, double psi) {
+  return sine_series(2 * psi, -p[arc2], p[arc4], -p[arc6], p[arc8]);
+}
+
 double meridian_arc(const double* p, double phi) {
-  return p[in::a] / (1 + p[n]) *
-         (p[arc0] * phi - p[arc2] * std::sin(2 * phi) + p[arc4] * std::sin(4 * phi) -
-          p[arc6] * std::sin(6 * phi) + p[arc8] * std::sin(8 * phi));
+  return p[in::a] / (1 + p[n]) * (p[arc0] * phi + arc_series(p, phi));
 }
 
 // The footpoint iteration stops after this many rounds whatever its change.
@@ -88,11 +91,7 @@ void transverse_mercator_inverse(double* p, double northing, double easting, dou
   const double a = p[in::a], k0 = p[in::k0], e2 = p[tm::e2], n = p[tm::n];
   const double x = easting - p[in::fe], y = northing - p[in::fn];
   const double mu = (y + p[tm::origin_northing]) * (1 + n) / (k0 * p[tm::arc0] * a);
-  const auto correction = [p](double psi) {
-    return (-p[tm::arc2] * std::sin(2 * psi) + p[tm::arc4] * std::sin(4 * psi) - p[tm::arc6] * std::sin(6 * psi) +
-            p[tm::arc8] * std::sin(8 * psi)) /
-           p[tm::arc0];
-  };
+  const auto correction = [p](double psi) { return tm::arc_series(p, psi) / p[tm::arc0]; };
   double previous = tm::kFootpointSeed;
   double delta = correction(mu);
   for (int round = 0; round < tm::kFootpointRounds; ++round) {

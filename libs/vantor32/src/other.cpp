@@ -76,8 +76,10 @@ struct TablePosition {
 };
 
 TablePosition position_of(double rows) {
-  // Written as a comparison that is false for NaN, so no NaN reaches the cast.
-  const int row = rows < kLastStartRow ? static_cast<int>(rows) : kLastStartRow;
+  // Clamped to the table, with comparisons that are false for NaN, so that
+  // no NaN and no out-of-range value reaches the cast or the table.
+  int row = 0;
+  if (rows > 0) row = rows < kLastStartRow ? static_cast<int>(rows) : kLastStartRow;
   return {row, rows - row};
 }
 
@@ -203,11 +205,21 @@ constexpr double kIntegrationStep = 0.15707963267948966;  // π/20
 
 struct Orbit {
   double inclination, perigee, eccentricity, period_ratio;
+  double anomaly_ratio;  // √((1 − ε)/(1 + ε))
+  double minor_ratio;    // √(1 − ε²)
+  double sin_i, cos_i;
 };
 
 Orbit orbit_of(const double* p) {
-  return {p[in::orbit_inclination], p[in::orbit_perigee], p[in::orbit_eccentricity],
-          p[in::satellite_period] / p[in::earth_period]};
+  const double eccentricity = p[in::orbit_eccentricity], inclination = p[in::orbit_inclination];
+  return {inclination,
+          p[in::orbit_perigee],
+          eccentricity,
+          p[in::satellite_period] / p[in::earth_period],
+          std::sqrt((1 - eccentricity) / (1 + eccentricity)),
+          std::sqrt(1 - eccentricity * eccentricity),
+          std::sin(inclination),
+          std::cos(inclination)};
 }
 
 // Eccentric anomaly at the orbit longitude λ′, continuous in λ′: the half
@@ -217,16 +229,33 @@ double eccentric_anomaly(const Orbit& o, double lambda_orbit) {
   const double half = (lambda_orbit - o.perigee) / 2;
   const double turns = std::round(half / kPi);
   const double reduced = half - turns * kPi;
-  return 2 * std::atan(std::sqrt((1 - o.eccentricity) / (1 + o.eccentricity)) * tan_of(reduced)) + turns * kTwoPi;
+  return 2 * std::atan(o.anomaly_ratio * tan_of(reduced)) + turns * kTwoPi;
 }
 
 double orbit_term(const double* p, const Orbit& o, double lambda_orbit) {
   const double s = std::sin(lambda_orbit);
   const double e_anomaly = eccentric_anomaly(o, lambda_orbit);
   const double radial = 1 - o.eccentricity * std::cos(e_anomaly);
-  return o.period_ratio * std::sin(o.inclination) * std::cos(lambda_orbit) * radial * radial /
-         std::sqrt(1 - o.eccentricity * o.eccentricity) *
+  return o.period_ratio * o.sin_i * std::cos(lambda_orbit) * radial * radial / o.minor_ratio *
          std::sqrt((1 + p[p73] * s * s) / ((1 + p[p74] * s * s) * (1 + p[p75] * s * s)));
+}
+
+// The Fourier sums for k = 1..9 at the orbit longitude λ″: Σ A_k sin kλ″,
+// Σ B_k cos kλ″, Σ C_k sin kλ″, Σ D_k cos kλ″, and the totals Σ B_k, Σ D_k.
+struct Series {
+  double a_sine, b_cosine, c_sine, d_cosine, b_total, d_total;
+};
+
+Series series_at(const double* p, double orbit_lon) {
+  const double s = std::sin(orbit_lon), c = std::cos(orbit_lon);
+  constexpr int count = kTerms - 1;
+  Series series{clenshaw(p + a_coeff + 1, count, s, c).sine, clenshaw(p + b_coeff + 1, count, s, c).cosine,
+                clenshaw(p + c_coeff + 1, count, s, c).sine, clenshaw(p + d_coeff + 1, count, s, c).cosine, 0, 0};
+  for (int k = 1; k < kTerms; ++k) {
+    series.b_total += p[b_coeff + k];
+    series.d_total += p[d_coeff + k];
+  }
+  return series;
 }
 
 // The mean anomaly plus ω, scaled by the period ratio: the Earth's turn
@@ -241,7 +270,7 @@ void space_oblique_mercator_constants(double* p) {
   using namespace som;
   const double e = p[in::e], e2 = e * e;
   const Orbit o = orbit_of(p);
-  const double si = std::sin(o.inclination), ci = std::cos(o.inclination);
+  const double si = o.sin_i, ci = o.cos_i;
   p[one_minus_e2_cubed] = (1 - e2) * (1 - e2) * (1 - e2);
   p[p74] = e2 * si * si / (1 - e2);
   p[p73] = (2 - e2) * p[p74] / (1 - e2);
@@ -254,7 +283,7 @@ void space_oblique_mercator_constants(double* p) {
     const double s = std::sin(lambda_orbit), s2 = s * s;
     const double radial = 1 - o.eccentricity * std::cos(eccentric_anomaly(o, lambda_orbit));
     const double j = ((1 + p[p75] * s2) / ((1 + p[p74] * s2) * (1 + p[p74] * s2)) -
-                      ci * o.period_ratio * std::sqrt(1 - o.eccentricity * o.eccentricity) * radial * radial) *
+                      ci * o.period_ratio * o.minor_ratio * radial * radial) *
                      std::sqrt((1 + p[p74] * s2) / (1 + p[p75] * s2));
     const double big_s = orbit_term(p, o, lambda_orbit);
     const double simpson = (node == 0 || node == kIntegrationSteps) ? 1 : (node % 2 == 0 ? 2 : 4);
@@ -288,7 +317,7 @@ void space_oblique_mercator_forward(double* p, double phi, double lambda, double
   using namespace som;
   const double e = p[in::e], e2 = e * e, s76 = p[one_minus_e2_cubed];
   const Orbit o = orbit_of(p);
-  const double si = std::sin(o.inclination), ci = std::cos(o.inclination);
+  const double si = o.sin_i, ci = o.cos_i;
   const double tan_phi = tan_of(phi);
   const double dl = lambda - p[in::orbit_node];
   double orbit_lon = std::asin(std::sin(phi) / si) + kPi;
@@ -306,13 +335,9 @@ void space_oblique_mercator_forward(double* p, double phi, double lambda, double
   const double big_s = orbit_term(p, o, orbit_lon);
   const double q = std::log(tan_of(kQuarterPi + orbit_lat / 2));
   const double norm = std::sqrt(s76 * s76 + big_s * big_s);
-  double x = p[a_mean] * orbit_lon - big_s * q / norm;
-  double y = s76 * q / norm + p[c_mean] * orbit_lon;
-  for (int k = 1; k < kTerms; ++k) {
-    const double sk = std::sin(k * orbit_lon), ck = std::cos(k * orbit_lon);
-    x += p[a_coeff + k] * sk - p[b_coeff + k] * ck + p[b_coeff + k];
-    y += p[c_coeff + k] * sk - p[d_coeff + k] * ck + p[d_coeff + k];
-  }
+  const Series series = series_at(p, orbit_lon);
+  const double x = p[a_mean] * orbit_lon - big_s * q / norm + series.a_sine - series.b_cosine + series.b_total;
+  const double y = s76 * q / norm + p[c_mean] * orbit_lon + series.c_sine - series.d_cosine + series.d_total;
   const double a = p[in::a];
   *easting = (y * p[rotation_sin] + x * p[rotation_cos]) * a + p[in::fe];
   *northing = (y * p[rotation_cos] - x * p[rotation_sin]) * a + p[in::fn];
@@ -323,7 +348,7 @@ void space_oblique_mercator_inverse(double* p, double northing, double easting, 
   using namespace som;
   const double a = p[in::a], e = p[in::e], e2 = e * e, s76 = p[one_minus_e2_cubed];
   const Orbit o = orbit_of(p);
-  const double si = std::sin(o.inclination), ci = std::cos(o.inclination);
+  const double si = o.sin_i, ci = o.cos_i;
   const double xe = easting - p[in::fe], yn = northing - p[in::fn];
   const double x = (xe * p[rotation_cos] - yn * p[rotation_sin]) / a;
   const double y = (xe * p[rotation_sin] + yn * p[rotation_cos]) / a;
@@ -331,20 +356,16 @@ void space_oblique_mercator_inverse(double* p, double northing, double easting, 
   double s_prime = 0;
   for (int round = 0; round < kMaxRounds; ++round) {
     s_prime = orbit_term(p, o, orbit_lon) / s76;
-    double sum = 0;
-    for (int k = 1; k < kTerms; ++k) {
-      sum += (p[a_coeff + k] + s_prime * p[c_coeff + k]) * std::sin(k * orbit_lon) -
-             (p[b_coeff + k] + s_prime * p[d_coeff + k]) * (std::cos(k * orbit_lon) - 1);
-    }
+    const Series series = series_at(p, orbit_lon);
+    const double sum = series.a_sine + s_prime * series.c_sine - (series.b_cosine - series.b_total) -
+                       s_prime * (series.d_cosine - series.d_total);
     const double next = (x + s_prime * y - sum) / (p[a_mean] + s_prime * p[c_mean]);
     const double change = std::fabs(next - orbit_lon);
     orbit_lon = next;
     if (change <= kConvergenceTolerance) break;
   }
-  double q = y - p[c_mean] * orbit_lon;
-  for (int k = 1; k < kTerms; ++k) {
-    q -= p[c_coeff + k] * std::sin(k * orbit_lon) - p[d_coeff + k] * std::cos(k * orbit_lon) + p[d_coeff + k];
-  }
+  const Series series = series_at(p, orbit_lon);
+  const double q = y - p[c_mean] * orbit_lon - (series.c_sine - series.d_cosine + series.d_total);
   const double orbit_lat = 2 * std::atan(std::exp(q * std::sqrt(1 + s_prime * s_prime))) - kHalfPi;
   const double g = e2 * ci * ci / (1 - e2);
   const double sl = std::sin(orbit_lon);

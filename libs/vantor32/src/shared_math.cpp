@@ -58,8 +58,7 @@ ConformalSeries conformal_series(double e) {
 }
 
 double latitude_from_conformal(const ConformalSeries& c, double chi) {
-  return chi + c.c2 * std::sin(2 * chi) + c.c4 * std::sin(4 * chi) + c.c6 * std::sin(6 * chi) +
-         c.c8 * std::sin(8 * chi);
+  return chi + sine_series(2 * chi, c.c2, c.c4, c.c6, c.c8);
 }
 
 }  // namespace vantor

@@ -28,8 +28,12 @@ constexpr int sinusoidal_radius = 36;  // a·E0
 constexpr int f2 = 37, f4 = 38, f6 = 39, f8 = 40;
 }  // namespace meridian_slot
 
-// A longitude difference brought into [−π, π] by whole turns.
+// A longitude difference brought into [−π, π] by whole turns: step by step
+// for the few turns of real input, at once for an absurd value, so that no
+// input loops for ever (an infinite one becomes NaN).
+constexpr double kMostTurnsByStep = 64;
 inline double reduce_to_half_turn(double angle) {
+  if (std::fabs(angle) > kMostTurnsByStep * kTwoPi) angle = std::remainder(angle, kTwoPi);
   while (angle < -kPi) angle += kTwoPi;
   while (angle > kPi) angle -= kTwoPi;
   return angle;
@@ -37,6 +41,32 @@ inline double reduce_to_half_turn(double angle) {
 
 // tan computed as sin/cos; the compiler turns the pair into one sincos.
 inline double tan_of(double x) { return std::sin(x) / std::cos(x); }
+
+// Clenshaw's sums of multiple-angle series, from one sine and cosine of θ:
+// the sums Σ a_k sin kθ and Σ a_k cos kθ for k = 1..count.
+struct ClenshawSums {
+  double sine, cosine;
+};
+inline ClenshawSums clenshaw(const double* a, int count, double sin_theta, double cos_theta) {
+  const double two_cos = 2 * cos_theta;
+  double b1 = 0, b2 = 0;
+  for (int k = count - 1; k >= 0; --k) {
+    const double b0 = a[k] + two_cos * b1 - b2;
+    b2 = b1;
+    b1 = b0;
+  }
+  return {b1 * sin_theta, b1 * cos_theta - b2};
+}
+
+// a1 sin θ + a2 sin 2θ + a3 sin 3θ + a4 sin 4θ, with one sine and cosine.
+inline double sine_series(double theta, double a1, double a2, double a3, double a4) {
+  const double two_cos = 2 * std::cos(theta);
+  const double b4 = a4;
+  const double b3 = a3 + two_cos * b4;
+  const double b2 = a2 + two_cos * b3 - b4;
+  const double b1 = a1 + two_cos * b2 - b3;
+  return b1 * std::sin(theta);
+}
 
 // m(φ) = cos φ / √(1 − e² sin²φ): the parallel's radius over a.
 inline double parallel_radius_ratio(double e, double phi) {
@@ -76,15 +106,13 @@ double latitude_from_t(double e, double t, int rounds);
 // Meridian distance M(φ) from the coefficients E0..E3 in slots 32 to 35.
 inline double meridian_distance(const double* p, double a, double phi) {
   namespace slot = meridian_slot;
-  return a * (p[slot::e0] * phi - p[slot::e1] * std::sin(2 * phi) + p[slot::e2] * std::sin(4 * phi) -
-              p[slot::e3] * std::sin(6 * phi));
+  return a * (p[slot::e0] * phi + sine_series(2 * phi, -p[slot::e1], p[slot::e2], -p[slot::e3], 0));
 }
 
 // Latitude of a rectifying latitude μ from the footpoint series in slots 37 to 40.
 inline double footpoint_latitude(const double* p, double mu) {
   namespace slot = meridian_slot;
-  return mu + p[slot::f2] * std::sin(2 * mu) + p[slot::f4] * std::sin(4 * mu) + p[slot::f6] * std::sin(6 * mu) +
-         p[slot::f8] * std::sin(8 * mu);
+  return mu + sine_series(2 * mu, p[slot::f2], p[slot::f4], p[slot::f6], p[slot::f8]);
 }
 
 // Stores E0..E3 in slots 32 to 35 and F2..F8 in slots 37 to 40.
@@ -100,8 +128,7 @@ AuthalicSeries authalic_series(double e);
 void store_authalic_series(double* p, int first_slot);
 // φ = β + G2 sin 2β + G4 sin 4β + G6 sin 6β with G2..G6 in three slots from first_slot.
 inline double latitude_from_authalic(const double* p, int first_slot, double beta) {
-  return beta + p[first_slot] * std::sin(2 * beta) + p[first_slot + 1] * std::sin(4 * beta) +
-         p[first_slot + 2] * std::sin(6 * beta);
+  return beta + sine_series(2 * beta, p[first_slot], p[first_slot + 1], p[first_slot + 2], 0);
 }
 
 // The conformal-to-geodetic coefficients C2..C8 (Snyder 3-5).
