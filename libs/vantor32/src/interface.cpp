@@ -78,6 +78,23 @@ int16_t fail_point(double* first, double* second, double* convergence, double* s
   return kFailure;
 }
 
+bool wants_numerical_convergence(const ProjectionRow& row, const double* convergence) {
+  return convergence && row.convergence == Convergence::numerical;
+}
+
+// What proj_forward and proj_inverse share: the cleared optional outputs,
+// the checks, the guarded computation and the outputs of a failure.
+template <class Computation>
+int16_t transform_point(int32_t projection, double* parameters, double* first, double* second,
+                        double* convergence, double* scale, Computation&& computation) {
+  clear(convergence);
+  clear(scale);
+  if (!known(projection)) return kFailure;
+  if (!parameters || !first || !second) return fail_point(first, second, convergence, scale);
+  const ProjectionRow& row = kProjectionTable[projection];
+  return run_guarded([&] { computation(row); }) ? kSuccess : fail_point(first, second, convergence, scale);
+}
+
 }  // namespace
 }  // namespace vantor
 
@@ -107,36 +124,28 @@ int16_t proj_consts(int32_t projection, double* parameters) {
 
 int16_t proj_forward(int32_t projection, double* parameters, double latitude, double longitude, double* northing,
                      double* easting, double* convergence, double* scale) {
-  vantor::clear(convergence);
-  vantor::clear(scale);
-  if (!vantor::known(projection)) return kFailure;
-  if (!parameters || !northing || !easting) return vantor::fail_point(northing, easting, convergence, scale);
-  const auto& row = kProjectionTable[projection];
-  const bool ok = vantor::run_guarded([&] {
-    row.routines->forward(parameters, latitude, longitude, northing, easting, convergence, scale);
-    if (convergence && row.convergence == vantor::Convergence::numerical) {
-      vantor::store_numerical_convergence(row, parameters, latitude, longitude, *northing, *easting, convergence,
-                                          scale);
-    }
-  });
-  return ok ? kSuccess : vantor::fail_point(northing, easting, convergence, scale);
+  return vantor::transform_point(projection, parameters, northing, easting, convergence, scale,
+                                 [&](const vantor::ProjectionRow& row) {
+                                   row.routines->forward(parameters, latitude, longitude, northing, easting,
+                                                         convergence, scale);
+                                   if (vantor::wants_numerical_convergence(row, convergence)) {
+                                     vantor::store_numerical_convergence(row, parameters, latitude, longitude,
+                                                                         *northing, *easting, convergence, scale);
+                                   }
+                                 });
 }
 
 int16_t proj_inverse(int32_t projection, double* parameters, double northing, double easting, double* latitude,
                      double* longitude, double* convergence, double* scale) {
-  vantor::clear(convergence);
-  vantor::clear(scale);
-  if (!vantor::known(projection)) return kFailure;
-  if (!parameters || !latitude || !longitude) return vantor::fail_point(latitude, longitude, convergence, scale);
-  const auto& row = kProjectionTable[projection];
-  const bool ok = vantor::run_guarded([&] {
-    row.routines->inverse(parameters, northing, easting, latitude, longitude, convergence, scale);
-    if (convergence && row.convergence == vantor::Convergence::numerical) {
-      vantor::store_numerical_convergence(row, parameters, *latitude, *longitude, northing, easting, convergence,
-                                          scale);
-    }
-  });
-  return ok ? kSuccess : vantor::fail_point(latitude, longitude, convergence, scale);
+  return vantor::transform_point(projection, parameters, latitude, longitude, convergence, scale,
+                                 [&](const vantor::ProjectionRow& row) {
+                                   row.routines->inverse(parameters, northing, easting, latitude, longitude,
+                                                         convergence, scale);
+                                   if (vantor::wants_numerical_convergence(row, convergence)) {
+                                     vantor::store_numerical_convergence(row, parameters, *latitude, *longitude,
+                                                                         northing, easting, convergence, scale);
+                                   }
+                                 });
 }
 
 int16_t WEP(int32_t) { return 1; }

@@ -384,9 +384,32 @@ void space_oblique_mercator_inverse(double* p, double northing, double easting, 
 // Two Point Fit: Transverse Mercator on the mid-meridian of the two control
 // points, then scale, rotation and shift onto the target coordinates.
 namespace tpf {
-constexpr int scale = 49, rotation = 50, shift_e = 51, shift_n = 52;
-constexpr int inverse_scale = 53, inverse_rotation = 54, inverse_shift_e = 55, inverse_shift_n = 56;
+constexpr int scale = 49, inverse_scale = 53;  // each followed by rotation and the two shifts
 constexpr int scale_copies = 57, inverse_scale_copies = 59;  // two slots each
+
+struct PlanePoint {
+  double northing, easting;
+};
+
+// The scale, rotation and shift that carry from1 onto to1 and from2 onto
+// to2, stored at first_slot (scale, rotation, easting shift, northing shift).
+void store_similarity(double* p, int first_slot, PlanePoint from1, PlanePoint from2, PlanePoint to1,
+                      PlanePoint to2) {
+  const double s = std::hypot(to2.northing - to1.northing, to2.easting - to1.easting) /
+                   std::hypot(from2.easting - from1.easting, from2.northing - from1.northing);
+  const double theta = std::atan2(from1.easting - from2.easting, from1.northing - from2.northing) -
+                       std::atan2(to1.easting - to2.easting, to1.northing - to2.northing);
+  p[first_slot] = s;
+  p[first_slot + 1] = theta;
+  p[first_slot + 2] = to1.easting - (s * from1.easting * std::cos(theta) - s * from1.northing * std::sin(theta));
+  p[first_slot + 3] = to1.northing - (s * from1.northing * std::cos(theta) + s * from1.easting * std::sin(theta));
+}
+
+PlanePoint apply_similarity(const double* p, int first_slot, PlanePoint point) {
+  const double s = p[first_slot], c = std::cos(p[first_slot + 1]), sn = std::sin(p[first_slot + 1]);
+  return {s * point.easting * sn + s * point.northing * c + p[first_slot + 3],
+          s * point.easting * c - s * point.northing * sn + p[first_slot + 2]};
+}
 }  // namespace tpf
 
 void two_point_fit_constants(double* p) {
@@ -396,44 +419,29 @@ void two_point_fit_constants(double* p) {
   p[in::phi0] = 0;
   p[in::lambda0] = std::fmin(p[in::lambda1], p[in::lambda2]) + std::fabs(p[in::lambda2] - p[in::lambda1]) / 2;
   transverse_mercator.constants(p);
-  double n1 = 0, e1 = 0, n2 = 0, e2 = 0;
-  transverse_mercator.forward(p, p[in::phi1], p[in::lambda1], &n1, &e1, nullptr, nullptr);
-  transverse_mercator.forward(p, p[in::phi2], p[in::lambda2], &n2, &e2, nullptr, nullptr);
-  const double tn1 = p[in::target1_n], te1 = p[in::target1_e], tn2 = p[in::target2_n], te2 = p[in::target2_e];
-  const double target_length = std::hypot(tn2 - tn1, te2 - te1);
-  const double source_length = std::hypot(e2 - e1, n2 - n1);
-
-  const double s = target_length / source_length;
-  const double theta = std::atan2(e1 - e2, n1 - n2) + std::atan2(te2 - te1, tn1 - tn2);
-  p[tpf::scale] = p[tpf::scale_copies] = p[tpf::scale_copies + 1] = s;
-  p[tpf::rotation] = theta;
-  p[tpf::shift_e] = te1 - (s * e1 * std::cos(theta) - s * n1 * std::sin(theta));
-  p[tpf::shift_n] = tn1 - (s * n1 * std::cos(theta) + s * e1 * std::sin(theta));
-
-  const double si = source_length / target_length;
-  const double theta_i = std::atan2(te1 - te2, tn1 - tn2) + std::atan2(e2 - e1, n1 - n2);
-  p[tpf::inverse_scale] = p[tpf::inverse_scale_copies] = p[tpf::inverse_scale_copies + 1] = si;
-  p[tpf::inverse_rotation] = theta_i;
-  p[tpf::inverse_shift_e] = e1 - (si * te1 * std::cos(theta_i) - si * tn1 * std::sin(theta_i));
-  p[tpf::inverse_shift_n] = n1 - (si * tn1 * std::cos(theta_i) + si * te1 * std::sin(theta_i));
+  tpf::PlanePoint first{}, second{};
+  transverse_mercator.forward(p, p[in::phi1], p[in::lambda1], &first.northing, &first.easting, nullptr, nullptr);
+  transverse_mercator.forward(p, p[in::phi2], p[in::lambda2], &second.northing, &second.easting, nullptr, nullptr);
+  const tpf::PlanePoint target1{p[in::target1_n], p[in::target1_e]}, target2{p[in::target2_n], p[in::target2_e]};
+  tpf::store_similarity(p, tpf::scale, first, second, target1, target2);
+  tpf::store_similarity(p, tpf::inverse_scale, target1, target2, first, second);
+  p[tpf::scale_copies] = p[tpf::scale_copies + 1] = p[tpf::scale];
+  p[tpf::inverse_scale_copies] = p[tpf::inverse_scale_copies + 1] = p[tpf::inverse_scale];
 }
 
 void two_point_fit_forward(double* p, double phi, double lambda, double* northing, double* easting, double*,
                            double*) {
-  double n = 0, e = 0;
-  transverse_mercator.forward(p, phi, lambda, &n, &e, nullptr, nullptr);
-  const double s = p[tpf::scale], c = std::cos(p[tpf::rotation]), sn = std::sin(p[tpf::rotation]);
-  *easting = s * e * c - s * n * sn + p[tpf::shift_e];
-  *northing = s * e * sn + s * n * c + p[tpf::shift_n];
+  tpf::PlanePoint point{};
+  transverse_mercator.forward(p, phi, lambda, &point.northing, &point.easting, nullptr, nullptr);
+  const tpf::PlanePoint fitted = tpf::apply_similarity(p, tpf::scale, point);
+  *northing = fitted.northing;
+  *easting = fitted.easting;
 }
 
 void two_point_fit_inverse(double* p, double northing, double easting, double* phi, double* lambda, double*,
                            double*) {
-  const double s = p[tpf::inverse_scale];
-  const double c = std::cos(p[tpf::inverse_rotation]), sn = std::sin(p[tpf::inverse_rotation]);
-  const double e = s * easting * c - s * northing * sn + p[tpf::inverse_shift_e];
-  const double n = s * easting * sn + s * northing * c + p[tpf::inverse_shift_n];
-  transverse_mercator.inverse(p, n, e, phi, lambda, nullptr, nullptr);
+  const tpf::PlanePoint point = tpf::apply_similarity(p, tpf::inverse_scale, {northing, easting});
+  transverse_mercator.inverse(p, point.northing, point.easting, phi, lambda, nullptr, nullptr);
 }
 
 }  // namespace
