@@ -339,12 +339,14 @@ constexpr double kPoleTolerance = 1e-10;
 
 bool scale_at_pole(const double* p) { return std::fabs(std::fabs(p[in::phi0]) - kHalfPi) < kPoleTolerance; }
 
-// ρ per unit of t under the rule above.
+// ρ per unit of t under the rule above: a·mc/tc with mc and tc of the
+// parallel |φ1|, whose e·sin is |slot 31|.
 double radius_per_t(const double* p) {
   if (scale_at_pole(p)) return p[pole_radius];
-  const double e = p[in::e], phic = std::fabs(p[in::phi0]);
-  const double mc = std::cos(phic) / std::sqrt(1 - p[e_sin_phi1] * p[e_sin_phi1]);
-  return p[in::a] * mc / conformal_t(e, phic);
+  const double e = p[in::e], phic = std::fabs(p[in::phi0]), es = std::fabs(p[e_sin_phi1]);
+  const double mc = std::cos(phic) / std::sqrt(1 - es * es);
+  const double tc = tan_of(kQuarterPi - phic / 2) / std::pow((1 - es) / (1 + es), e / 2);
+  return p[in::a] * mc / tc;
 }
 }  // namespace pstere
 

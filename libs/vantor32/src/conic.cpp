@@ -371,24 +371,26 @@ void polyconic_inverse(double* p, double northing, double easting, double* phi, 
   }
   const double aa = (p[poly::m0] + y) / a;
   const double bb = x * x / (a * a) + aa * aa;
-  const auto c_of = [e2](double phi) {
-    const double s = std::sin(phi);
-    return std::sqrt(1 - e2 * s * s) * tan_of(phi);
-  };
-  double lat = aa;
+  // M/a and its derivative M′ from one sine and cosine of φ: the
+  // multiple-angle sums run on 2φ.
+  const double minus_e1 = -p[slot::e1], e2_coefficient = p[slot::e2], minus_e3 = -p[slot::e3];
+  const double arc[] = {minus_e1, e2_coefficient, minus_e3};
+  const double slope[] = {2 * minus_e1, 4 * e2_coefficient, 6 * minus_e3};
+  double lat = aa, s = std::sin(lat), c = std::cos(lat);
   for (int round = 0; round < kLatitudeRounds; ++round) {
-    const double c = c_of(lat);
-    const double ma = meridian_distance(p, a, lat) / a;
-    const double dm = p[slot::e0] - 2 * p[slot::e1] * std::cos(2 * lat) + 4 * p[slot::e2] * std::cos(4 * lat) -
-                      6 * p[slot::e3] * std::cos(6 * lat);
-    const double s2 = std::sin(2 * lat);
-    const double change = (aa * (c * ma + 1) - ma - 0.5 * (ma * ma + bb) * c) /
-                          (e2 * s2 * (ma * ma + bb - 2 * aa * ma) / (4 * c) + (aa - ma) * (c * dm - 2 / s2) - dm);
+    const double s2 = 2 * s * c, c2 = c * c - s * s;
+    const double cc = std::sqrt(1 - e2 * s * s) * s / c;
+    const double ma = p[slot::e0] * lat + clenshaw(arc, 3, s2, c2).sine;
+    const double dm = p[slot::e0] + clenshaw(slope, 3, s2, c2).cosine;
+    const double change = (aa * (cc * ma + 1) - ma - 0.5 * (ma * ma + bb) * cc) /
+                          (e2 * s2 * (ma * ma + bb - 2 * aa * ma) / (4 * cc) + (aa - ma) * (cc * dm - 2 / s2) - dm);
     lat -= change;
+    s = std::sin(lat);
+    c = std::cos(lat);
     if (std::fabs(change) <= kConvergenceTolerance) break;
   }
   *phi = lat;
-  *lambda = p[in::lambda0] + std::asin(x * c_of(lat) / a) / std::sin(lat);
+  *lambda = p[in::lambda0] + std::asin(x * std::sqrt(1 - e2 * s * s) * s / c / a) / s;
 }
 
 }  // namespace
