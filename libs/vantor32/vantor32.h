@@ -62,6 +62,13 @@
  *  - RSO/Hotine (3) with a projection centre south of the equator puts the
  *    centre at the mirror image of the northern one (the root of the centre's
  *    isometric offset takes the sign of the centre latitude).
+ *  - IMW Polyconic's inverse of a point on the central meridian returns the
+ *    central meridian (its longitude ratio would be 0/0 there).
+ *  - Space Oblique Mercator keeps the eccentric anomaly continuous in the
+ *    orbit longitude (whole turns are added back), so points either side of
+ *    λ′ − ω = ±π stay neighbours.
+ *  - Transverse Mercator and Two Point Fit report a fault with status 1 like
+ *    every other projection.
  *  - Iterations without a stated bound stop after 100 rounds.
  */
 #ifndef VANTOR32_H

@@ -225,17 +225,24 @@ Orbit orbit_of(const double* p) {
 // Eccentric anomaly at the orbit longitude λ′, continuous in λ′: the half
 // angle is reduced to [−π/2, π/2] for the tangent and the whole turns are
 // added back, so the anomaly does not jump at λ′ − ω = ±π.
-double eccentric_anomaly(const Orbit& o, double lambda_orbit) {
+// Its sine and cosine come from the tangent of the half angle, which saves
+// two trigonometric calls in every round of the iterations.
+struct Anomaly {
+  double angle, sine, cosine;
+};
+
+Anomaly eccentric_anomaly(const Orbit& o, double lambda_orbit) {
   const double half = (lambda_orbit - o.perigee) / 2;
   const double turns = std::round(half / kPi);
   const double reduced = half - turns * kPi;
-  return 2 * std::atan(o.anomaly_ratio * tan_of(reduced)) + turns * kTwoPi;
+  const double tau = o.anomaly_ratio * tan_of(reduced);
+  const double tau2 = tau * tau;
+  return {2 * std::atan(tau) + turns * kTwoPi, 2 * tau / (1 + tau2), (1 - tau2) / (1 + tau2)};
 }
 
 double orbit_term(const double* p, const Orbit& o, double lambda_orbit) {
   const double s = std::sin(lambda_orbit);
-  const double e_anomaly = eccentric_anomaly(o, lambda_orbit);
-  const double radial = 1 - o.eccentricity * std::cos(e_anomaly);
+  const double radial = 1 - o.eccentricity * eccentric_anomaly(o, lambda_orbit).cosine;
   return o.period_ratio * o.sin_i * std::cos(lambda_orbit) * radial * radial / o.minor_ratio *
          std::sqrt((1 + p[p73] * s * s) / ((1 + p[p74] * s * s) * (1 + p[p75] * s * s)));
 }
@@ -261,8 +268,8 @@ Series series_at(const double* p, double orbit_lon) {
 // The mean anomaly plus ω, scaled by the period ratio: the Earth's turn
 // under the satellite at the orbit longitude λ′.
 double earth_turn(const Orbit& o, double lambda_orbit) {
-  const double e_anomaly = eccentric_anomaly(o, lambda_orbit);
-  return (o.perigee + e_anomaly - o.eccentricity * std::sin(e_anomaly)) * o.period_ratio;
+  const Anomaly anomaly = eccentric_anomaly(o, lambda_orbit);
+  return (o.perigee + anomaly.angle - o.eccentricity * anomaly.sine) * o.period_ratio;
 }
 }  // namespace som
 
@@ -281,7 +288,7 @@ void space_oblique_mercator_constants(double* p) {
   for (int node = 0; node <= kIntegrationSteps; ++node) {
     const double lambda_orbit = node * kIntegrationStep;
     const double s = std::sin(lambda_orbit), s2 = s * s;
-    const double radial = 1 - o.eccentricity * std::cos(eccentric_anomaly(o, lambda_orbit));
+    const double radial = 1 - o.eccentricity * eccentric_anomaly(o, lambda_orbit).cosine;
     const double j = ((1 + p[p75] * s2) / ((1 + p[p74] * s2) * (1 + p[p74] * s2)) -
                       ci * o.period_ratio * o.minor_ratio * radial * radial) *
                      std::sqrt((1 + p[p74] * s2) / (1 + p[p75] * s2));
@@ -324,7 +331,8 @@ void space_oblique_mercator_forward(double* p, double phi, double lambda, double
   double lambda_t = 0;
   for (int round = 0; round < kMaxRounds; ++round) {
     lambda_t = earth_turn(o, orbit_lon) + dl;
-    const double next = std::atan(tan_phi * si * (1 - e2) / std::cos(lambda_t) + tan_of(lambda_t) * ci) + kPi;
+    const double cos_t = std::cos(lambda_t);
+    const double next = std::atan(tan_phi * si * (1 - e2) / cos_t + std::sin(lambda_t) / cos_t * ci) + kPi;
     const double change = std::fabs(next - orbit_lon);
     orbit_lon = next;
     if (change <= kConvergenceTolerance) break;
