@@ -3,6 +3,7 @@
 // guard around every computation.
 #include <cmath>
 #include <cstring>
+#include <initializer_list>
 
 #include "fault_guard.h"
 #include "projection.h"
@@ -66,15 +67,8 @@ void store_numerical_convergence(const ProjectionRow& row, double* p, double lat
   *convergence = -std::atan2(stepped_e - easting, stepped_n - northing);
 }
 
-void clear(double* target) {
-  if (target) *target = 0;
-}
-
 int16_t fail_point(double* first, double* second, double* convergence, double* scale) {
-  clear(first);
-  clear(second);
-  clear(convergence);
-  clear(scale);
+  for (double* output : {first, second, convergence, scale}) put(output, 0);
   return kFailure;
 }
 
@@ -87,8 +81,8 @@ bool wants_numerical_convergence(const ProjectionRow& row, const double* converg
 template <class Computation>
 int16_t transform_point(int32_t projection, double* parameters, double* first, double* second,
                         double* convergence, double* scale, Computation&& computation) {
-  clear(convergence);
-  clear(scale);
+  put(convergence, 0);
+  put(scale, 0);
   if (!known(projection)) return kFailure;
   if (!parameters || !first || !second) return fail_point(first, second, convergence, scale);
   const ProjectionRow& row = kProjectionTable[projection];
