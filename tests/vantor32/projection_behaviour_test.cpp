@@ -314,6 +314,19 @@ TEST(EdgeCases, EquidistantCylindricalIgnoresTheEccentricity) {
   EXPECT_EQ(a.easting, b.easting);
 }
 
+TEST(EdgeCases, SpecialCasesOfTheConstants) {
+  Parameters eqdc = prepared(VANTOR32_EQUIDISTANT_CONIC, make_parameters(kWgs84, {{2, 0.6}, {3, 0.6}, {4, 0.5}}));
+  EXPECT_DOUBLE_EQ(eqdc[41], std::sin(0.6));  // one standard parallel: n = sin φ1
+
+  Parameters merc = prepared(VANTOR32_MERCATOR, make_parameters(kWgs84, {{10, 0.5}}));
+  EXPECT_EQ(merc[29], 1.0);  // true scale on the equator; slot 10 plays no part
+  const PlanePoint equator = forward(VANTOR32_MERCATOR, merc, 0, 0.1);
+  EXPECT_DOUBLE_EQ(equator.easting, kWgs84.a * 0.1);
+
+  Parameters cass = prepared(VANTOR32_CASSINI, make_parameters(kClarke1866, {{4, 0.7}, {5, 0.2}, {8, 300}}));
+  EXPECT_EQ(forward(VANTOR32_CASSINI, cass, kPi / 2, 1.0).easting, 300);
+}
+
 TEST(EdgeCases, BoundedIterationsAreDeterministic) {
   Parameters p = make_sphere_parameters(1, {});
   ASSERT_EQ(proj_consts(VANTOR32_MOLLWEIDE, p.data()), 0);
