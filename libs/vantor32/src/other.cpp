@@ -1,0 +1,465 @@
+// Pseudocylindrical and other projections. Formulas: Snyder, Map Projections —
+// A Working Manual (USGS PP 1395): Sinusoidal chapter 30, Van der Grinten
+// chapter 29, Mollweide chapter 31, Robinson chapter 32, Space Oblique
+// Mercator chapter 27 (the elliptical-orbit form, Fourier coefficients by
+// Simpson's rule). Two Point Fit is a Transverse Mercator followed by the
+// similarity transformation that carries two control points onto targets.
+#include "other.h"
+
+#include "cylindrical.h"
+#include "shared_math.h"
+
+namespace vantor {
+namespace {
+
+// ---------------------------------------------------------------------------
+// Mollweide (sphere)
+namespace moll {
+constexpr int x_radius = 29, y_radius = 30;
+}  // namespace moll
+
+void mollweide_constants(double* p) {
+  const double r = p[in::radius];
+  p[moll::x_radius] = std::sqrt(8.0) / kPi * r;
+  p[moll::y_radius] = std::sqrt(2.0) * r;
+}
+
+// Newton's method on θ′ + sin θ′ = π sin φ; near the poles the root is
+// triple and the steps shrink only by a third each, hence the round bound.
+void mollweide_forward(double* p, double phi, double lambda, double* northing, double* easting, double*,
+                       double*) {
+  const double target = kPi * std::sin(phi);
+  double theta = phi;
+  for (int round = 0; round < kMaxRounds; ++round) {
+    const double change = (theta + std::sin(theta) - target) / (1 + std::cos(theta));
+    theta -= change;
+    if (std::fabs(change) <= kConvergenceTolerance) break;
+  }
+  theta /= 2;
+  *easting = p[moll::x_radius] * (lambda - p[in::lambda0]) * std::cos(theta) + p[in::fe];
+  *northing = p[moll::y_radius] * std::sin(theta) + p[in::fn];
+}
+
+void mollweide_inverse(double* p, double northing, double easting, double* phi, double* lambda, double*,
+                       double*) {
+  const double theta = std::asin((northing - p[in::fn]) / p[moll::y_radius]);
+  *phi = std::asin((2 * theta + std::sin(2 * theta)) / kPi);
+  *lambda = p[in::lambda0] + (easting - p[in::fe]) / (p[moll::x_radius] * std::cos(theta));
+}
+
+// ---------------------------------------------------------------------------
+// Robinson: Robinson's parallel lengths (times 0.9858) and distances from the
+// equator every 5°, row 0 mirroring −5°, interpolated through three rows.
+namespace robin {
+constexpr int kRows = 20;
+constexpr double kLengthScale = 0.9858;
+constexpr double kLength[kRows] = {
+    0.9986 * kLengthScale, 1.0000 * kLengthScale, 0.9986 * kLengthScale, 0.9954 * kLengthScale,
+    0.9900 * kLengthScale, 0.9822 * kLengthScale, 0.9730 * kLengthScale, 0.9600 * kLengthScale,
+    0.9427 * kLengthScale, 0.9216 * kLengthScale, 0.8962 * kLengthScale, 0.8679 * kLengthScale,
+    0.8350 * kLengthScale, 0.7986 * kLengthScale, 0.7597 * kLengthScale, 0.7186 * kLengthScale,
+    0.6732 * kLengthScale, 0.6213 * kLengthScale, 0.5722 * kLengthScale, 0.5322 * kLengthScale,
+};
+constexpr double kDistance[kRows] = {
+    -0.0620, 0.0000, 0.0620, 0.1240, 0.1860, 0.2480, 0.3100, 0.3720, 0.4340, 0.4958,
+    0.5571,  0.6176, 0.6769, 0.7346, 0.7903, 0.8435, 0.8936, 0.9394, 0.9761, 1.0000,
+};
+constexpr double kDegreesPerRow = 5;
+constexpr double kRowsToPole = 18;
+// The last row that still has two rows after it; the top rows are reached with
+// a fraction of 1 from there, which gives the same value at the pole.
+constexpr int kLastStartRow = kRows - 3;
+
+struct TablePosition {
+  int row;
+  double fraction;
+};
+
+TablePosition position_of(double rows) {
+  // Clamped to the table, with comparisons that are false for NaN, so that
+  // no NaN and no out-of-range value reaches the cast or the table.
+  int row = 0;
+  if (rows > 0) row = rows < kLastStartRow ? static_cast<int>(rows) : kLastStartRow;
+  return {row, rows - row};
+}
+
+double interpolate(const double (&column)[kRows], TablePosition at) {
+  const double t0 = column[at.row], t1 = column[at.row + 1], t2 = column[at.row + 2];
+  const double f = at.fraction;
+  return t1 + f * (t2 - t0) / 2 + f * f * (t2 - 2 * t1 + t0) / 2;
+}
+}  // namespace robin
+
+void robinson_forward(double* p, double phi, double lambda, double* northing, double* easting, double*,
+                      double*) {
+  const double a = p[in::a];
+  const robin::TablePosition at = robin::position_of(std::fabs(phi) * kDegreesPerRadian / robin::kDegreesPerRow);
+  const double x = robin::interpolate(robin::kLength, at);
+  const double y = robin::interpolate(robin::kDistance, at) * a * kHalfPi;
+  *easting = x * a * (lambda - p[in::lambda0]) + p[in::fe];
+  *northing = (phi < 0 ? -y : y) + p[in::fn];
+}
+
+void robinson_inverse(double* p, double northing, double easting, double* phi, double* lambda, double*,
+                      double*) {
+  const double a = p[in::a], quarter = a * kHalfPi;
+  const double y = northing - p[in::fn];
+  double rows = robin::kRowsToPole * std::fabs(y) / quarter;
+  robin::TablePosition at = robin::position_of(rows);
+  for (int round = 0; round < kMaxRounds; ++round) {
+    at = robin::position_of(rows);
+    const double residual = std::fabs(y) - robin::interpolate(robin::kDistance, at) * quarter;
+    rows += robin::kRowsToPole * residual / quarter;
+    if (std::fabs(residual) <= kConvergenceTolerance) break;
+  }
+  const double lat = rows * robin::kDegreesPerRow * kRadiansPerDegree;
+  *phi = y < 0 ? -lat : lat;
+  const double x = robin::interpolate(robin::kLength, {at.row, rows - at.row});
+  *lambda = p[in::lambda0] + (easting - p[in::fe]) / (x * a);
+}
+
+// ---------------------------------------------------------------------------
+// Sinusoidal (ellipsoid)
+void sinusoidal_forward(double* p, double phi, double lambda, double* northing, double* easting, double*,
+                        double*) {
+  const double a = p[in::a], e = p[in::e], s = std::sin(phi);
+  *northing = meridian_distance(p, a, phi) + p[in::fn];
+  *easting = a * (lambda - p[in::lambda0]) * std::cos(phi) / std::sqrt(1 - e * e * s * s) + p[in::fe];
+}
+
+void sinusoidal_inverse(double* p, double northing, double easting, double* phi, double* lambda, double*,
+                        double*) {
+  const double a = p[in::a], e = p[in::e];
+  const double lat = footpoint_latitude(p, (northing - p[in::fn]) / p[meridian_slot::sinusoidal_radius]);
+  const double s = std::sin(lat);
+  *phi = lat;
+  *lambda = p[in::lambda0] + (easting - p[in::fe]) * std::sqrt(1 - e * e * s * s) / (a * std::cos(lat));
+}
+
+// ---------------------------------------------------------------------------
+// Van der Grinten 1 (sphere)
+namespace vdg {
+constexpr double kTolerance = 1e-7;
+}  // namespace vdg
+
+void van_der_grinten_forward(double* p, double phi, double lambda, double* northing, double* easting, double*,
+                             double*) {
+  const double r = p[in::radius];
+  double dl = lambda - p[in::lambda0];
+  double x = 0, y = 0;
+  const double theta = std::asin(std::fabs(2 * phi / kPi));
+  if (std::fabs(phi) < vdg::kTolerance) {
+    x = r * dl;
+  } else if (std::fabs(std::fabs(phi) - kHalfPi) >= vdg::kTolerance && std::fabs(dl) >= vdg::kTolerance) {
+    if (dl < -kTwoPi) {
+      dl += kTwoPi;
+    } else if (dl > kTwoPi) {
+      dl -= kTwoPi;
+    }
+    const double aa = 0.5 * std::fabs(kPi / dl - dl / kPi), a2 = aa * aa;
+    const double st = std::sin(theta), ct = std::cos(theta);
+    const double g = ct / (st + ct - 1);
+    const double pp = g * (2 / st - 1), p2 = pp * pp;
+    const double q = a2 + g;
+    const double gp = g - p2;
+    x = std::copysign(kPi * r * std::fabs(aa * gp + std::sqrt(a2 * gp * gp - (p2 + a2) * (g * g - p2))) / (p2 + a2),
+                      dl);
+    y = std::copysign(kPi * r * std::fabs(pp * q - aa * std::sqrt((a2 + 1) * (p2 + a2) - q * q)) / (p2 + a2), phi);
+  } else {
+    y = std::copysign(kPi * r * std::fabs(tan_of(theta / 2)), phi);
+  }
+  *easting = x + p[in::fe];
+  *northing = y + p[in::fn];
+}
+
+void van_der_grinten_inverse(double* p, double northing, double easting, double* phi, double* lambda, double*,
+                             double*) {
+  const double r = p[in::radius];
+  const double xm = easting - p[in::fe], ym = northing - p[in::fn];
+  const double x = xm / (kPi * r), y = ym / (kPi * r);
+  const double x2 = x * x, y2 = y * y, r2 = x2 + y2;
+  const double c1 = -std::fabs(y) * (1 + r2);
+  const double c2 = c1 - 2 * y2 + x2;
+  const double c3 = -2 * c1 + 1 + 2 * y2 + r2 * r2;
+  const double d = y2 / c3 + (2 * c2 * c2 * c2 / (c3 * c3 * c3) - 9 * c1 * c2 / (c3 * c3)) / 27;
+  const double a1 = (c1 - c2 * c2 / (3 * c3)) / c3;
+  const double m1 = 2 * std::sqrt(-a1 / 3);
+  const double theta1 = std::acos(3 * d / (a1 * m1)) / 3;
+  *phi = std::fabs(ym) > vdg::kTolerance
+             ? std::copysign(kPi * std::fabs(-m1 * std::cos(theta1 + kPi / 3) - c2 / (3 * c3)), ym)
+             : 0;
+  *lambda = std::fabs(xm) <= vdg::kTolerance
+                ? p[in::lambda0]
+                : p[in::lambda0] + kPi * (r2 - 1 + std::sqrt(1 + 2 * (x2 - y2) + r2 * r2)) / (2 * x);
+}
+
+// ---------------------------------------------------------------------------
+// Space Oblique Mercator for a satellite in an elliptical orbit.
+namespace som {
+constexpr int kTerms = 10;  // Fourier terms k = 0..9
+constexpr int a_coeff = 29, b_coeff = 39, c_coeff = 49, d_coeff = 59;
+constexpr int a_mean = 69, c_mean = 70, rotation_cos = 71, rotation_sin = 72;
+constexpr int p73 = 73, p74 = 74, p75 = 75, one_minus_e2_cubed = 76;
+constexpr int kIntegrationSteps = 40;
+constexpr double kIntegrationStep = 0.15707963267948966;  // π/20
+
+struct Orbit {
+  double inclination, perigee, eccentricity, period_ratio;
+  double anomaly_ratio;  // √((1 − ε)/(1 + ε))
+  double minor_ratio;    // √(1 − ε²)
+  double sin_i, cos_i;
+};
+
+Orbit orbit_of(const double* p) {
+  const double eccentricity = p[in::orbit_eccentricity], inclination = p[in::orbit_inclination];
+  return {inclination,
+          p[in::orbit_perigee],
+          eccentricity,
+          p[in::satellite_period] / p[in::earth_period],
+          std::sqrt((1 - eccentricity) / (1 + eccentricity)),
+          std::sqrt(1 - eccentricity * eccentricity),
+          std::sin(inclination),
+          std::cos(inclination)};
+}
+
+// Eccentric anomaly at the orbit longitude λ′, continuous in λ′: the half
+// angle is reduced to [−π/2, π/2] for the tangent and the whole turns are
+// added back, so the anomaly does not jump at λ′ − ω = ±π.
+// Its sine and cosine come from the tangent of the half angle, which saves
+// two trigonometric calls in every round of the iterations.
+struct Anomaly {
+  double angle, sine, cosine;
+};
+
+Anomaly eccentric_anomaly(const Orbit& o, double lambda_orbit) {
+  const double half = (lambda_orbit - o.perigee) / 2;
+  const double turns = std::round(half / kPi);
+  const double reduced = half - turns * kPi;
+  const double tau = o.anomaly_ratio * tan_of(reduced);
+  const double tau2 = tau * tau;
+  return {2 * std::atan(tau) + turns * kTwoPi, 2 * tau / (1 + tau2), (1 - tau2) / (1 + tau2)};
+}
+
+double orbit_term(const double* p, const Orbit& o, double lambda_orbit) {
+  const double s = std::sin(lambda_orbit);
+  const double radial = 1 - o.eccentricity * eccentric_anomaly(o, lambda_orbit).cosine;
+  return o.period_ratio * o.sin_i * std::cos(lambda_orbit) * radial * radial / o.minor_ratio *
+         std::sqrt((1 + p[p73] * s * s) / ((1 + p[p74] * s * s) * (1 + p[p75] * s * s)));
+}
+
+// The Fourier sums for k = 1..9 at the orbit longitude λ″: Σ A_k sin kλ″,
+// Σ B_k cos kλ″, Σ C_k sin kλ″, Σ D_k cos kλ″, and the totals Σ B_k, Σ D_k.
+struct Series {
+  double a_sine, b_cosine, c_sine, d_cosine, b_total, d_total;
+};
+
+Series series_at(const double* p, double orbit_lon) {
+  const double s = std::sin(orbit_lon), c = std::cos(orbit_lon);
+  constexpr int count = kTerms - 1;
+  Series series{clenshaw(p + a_coeff + 1, count, s, c).sine, clenshaw(p + b_coeff + 1, count, s, c).cosine,
+                clenshaw(p + c_coeff + 1, count, s, c).sine, clenshaw(p + d_coeff + 1, count, s, c).cosine, 0, 0};
+  for (int k = 1; k < kTerms; ++k) {
+    series.b_total += p[b_coeff + k];
+    series.d_total += p[d_coeff + k];
+  }
+  return series;
+}
+
+// The mean anomaly plus ω, scaled by the period ratio: the Earth's turn
+// under the satellite at the orbit longitude λ′.
+double earth_turn(const Orbit& o, double lambda_orbit) {
+  const Anomaly anomaly = eccentric_anomaly(o, lambda_orbit);
+  return (o.perigee + anomaly.angle - o.eccentricity * anomaly.sine) * o.period_ratio;
+}
+}  // namespace som
+
+void space_oblique_mercator_constants(double* p) {
+  using namespace som;
+  const double e = p[in::e], e2 = e * e;
+  const Orbit o = orbit_of(p);
+  const double si = o.sin_i, ci = o.cos_i;
+  p[one_minus_e2_cubed] = (1 - e2) * (1 - e2) * (1 - e2);
+  p[p74] = e2 * si * si / (1 - e2);
+  p[p73] = (2 - e2) * p[p74] / (1 - e2);
+  const double ratio = (1 - e2 * ci * ci) / (1 - e2);
+  p[p75] = ratio * ratio - 1;
+  for (int k = 0; k < kTerms; ++k) p[a_coeff + k] = p[b_coeff + k] = p[c_coeff + k] = p[d_coeff + k] = 0;
+  const double s76 = p[one_minus_e2_cubed];
+  for (int node = 0; node <= kIntegrationSteps; ++node) {
+    const double lambda_orbit = node * kIntegrationStep;
+    const double s = std::sin(lambda_orbit), s2 = s * s;
+    const double radial = 1 - o.eccentricity * eccentric_anomaly(o, lambda_orbit).cosine;
+    const double j = ((1 + p[p75] * s2) / ((1 + p[p74] * s2) * (1 + p[p74] * s2)) -
+                      ci * o.period_ratio * o.minor_ratio * radial * radial) *
+                     std::sqrt((1 + p[p74] * s2) / (1 + p[p75] * s2));
+    const double big_s = orbit_term(p, o, lambda_orbit);
+    const double simpson = (node == 0 || node == kIntegrationSteps) ? 1 : (node % 2 == 0 ? 2 : 4);
+    const double w = kIntegrationStep / 3 * simpson;
+    const double norm = std::sqrt(s76 * s76 + big_s * big_s);
+    const double t1 = w * (j * s76 - big_s * big_s) / norm;
+    const double t2 = w * big_s * (j + s76) / norm;
+    for (int k = 0; k < kTerms; ++k) {
+      const double ck = std::cos(k * lambda_orbit), sk = std::sin(k * lambda_orbit);
+      p[a_coeff + k] += t1 * ck;
+      p[b_coeff + k] += t1 * sk;
+      p[c_coeff + k] += t2 * ck;
+      p[d_coeff + k] += t2 * sk;
+    }
+  }
+  p[a_mean] = p[a_coeff] / kTwoPi;
+  p[c_mean] = p[c_coeff] / kTwoPi;
+  for (int k = 1; k < kTerms; ++k) {
+    p[a_coeff + k] /= k * kPi;
+    p[b_coeff + k] /= k * kPi;
+    p[c_coeff + k] /= k * kPi;
+    p[d_coeff + k] /= k * kPi;
+  }
+  const double length = std::sqrt(p[a_mean] * p[a_mean] + p[c_mean] * p[c_mean]);
+  p[rotation_cos] = p[a_mean] / length;
+  p[rotation_sin] = p[c_mean] / length;
+}
+
+void space_oblique_mercator_forward(double* p, double phi, double lambda, double* northing, double* easting,
+                                    double*, double*) {
+  using namespace som;
+  const double e = p[in::e], e2 = e * e, s76 = p[one_minus_e2_cubed];
+  const Orbit o = orbit_of(p);
+  const double si = o.sin_i, ci = o.cos_i;
+  const double tan_phi = tan_of(phi);
+  const double dl = lambda - p[in::orbit_node];
+  double orbit_lon = std::asin(std::sin(phi) / si) + kPi;
+  double lambda_t = 0;
+  for (int round = 0; round < kMaxRounds; ++round) {
+    lambda_t = earth_turn(o, orbit_lon) + dl;
+    const double cos_t = std::cos(lambda_t);
+    const double next = std::atan(tan_phi * si * (1 - e2) / cos_t + std::sin(lambda_t) / cos_t * ci) + kPi;
+    const double change = std::fabs(next - orbit_lon);
+    orbit_lon = next;
+    if (change <= kConvergenceTolerance) break;
+  }
+  const double sp = std::sin(phi);
+  const double orbit_lat =
+      std::asin((sp * ci * (1 - e2) - std::sin(lambda_t) * std::cos(phi) * si) / std::sqrt(1 - e2 * sp * sp));
+  const double big_s = orbit_term(p, o, orbit_lon);
+  const double q = std::log(tan_of(kQuarterPi + orbit_lat / 2));
+  const double norm = std::sqrt(s76 * s76 + big_s * big_s);
+  const Series series = series_at(p, orbit_lon);
+  const double x = p[a_mean] * orbit_lon - big_s * q / norm + series.a_sine - series.b_cosine + series.b_total;
+  const double y = s76 * q / norm + p[c_mean] * orbit_lon + series.c_sine - series.d_cosine + series.d_total;
+  const double a = p[in::a];
+  *easting = (y * p[rotation_sin] + x * p[rotation_cos]) * a + p[in::fe];
+  *northing = (y * p[rotation_cos] - x * p[rotation_sin]) * a + p[in::fn];
+}
+
+void space_oblique_mercator_inverse(double* p, double northing, double easting, double* phi, double* lambda,
+                                    double*, double*) {
+  using namespace som;
+  const double a = p[in::a], e = p[in::e], e2 = e * e, s76 = p[one_minus_e2_cubed];
+  const Orbit o = orbit_of(p);
+  const double si = o.sin_i, ci = o.cos_i;
+  const double xe = easting - p[in::fe], yn = northing - p[in::fn];
+  const double x = (xe * p[rotation_cos] - yn * p[rotation_sin]) / a;
+  const double y = (xe * p[rotation_sin] + yn * p[rotation_cos]) / a;
+  double orbit_lon = x / p[a_mean];
+  double s_prime = 0;
+  for (int round = 0; round < kMaxRounds; ++round) {
+    s_prime = orbit_term(p, o, orbit_lon) / s76;
+    const Series series = series_at(p, orbit_lon);
+    const double sum = series.a_sine + s_prime * series.c_sine - (series.b_cosine - series.b_total) -
+                       s_prime * (series.d_cosine - series.d_total);
+    const double next = (x + s_prime * y - sum) / (p[a_mean] + s_prime * p[c_mean]);
+    const double change = std::fabs(next - orbit_lon);
+    orbit_lon = next;
+    if (change <= kConvergenceTolerance) break;
+  }
+  const Series series = series_at(p, orbit_lon);
+  const double q = y - p[c_mean] * orbit_lon - (series.c_sine - series.d_cosine + series.d_total);
+  const double orbit_lat = 2 * std::atan(std::exp(q * std::sqrt(1 + s_prime * s_prime))) - kHalfPi;
+  const double g = e2 * ci * ci / (1 - e2);
+  const double sl = std::sin(orbit_lon);
+  const double sf = std::sin(orbit_lat), u = sf * sf;
+  const double lambda_t = std::atan2(
+      (sl * ci * (1 - u / (1 - e2)) - si * sf * std::sqrt((1 - u) * (1 + p[p74] * sl * sl) - g * u)) /
+          (1 - u * (1 + g)),
+      std::cos(orbit_lon));
+  *lambda = reduce_to_half_turn(lambda_t - earth_turn(o, orbit_lon) + p[in::orbit_node]);
+  *phi = o.inclination == 0
+             ? std::asin(sf / (1 - e2))
+             : std::atan((tan_of(orbit_lon) * std::cos(lambda_t) - ci * std::sin(lambda_t)) / (si * (1 - e2)));
+}
+
+// ---------------------------------------------------------------------------
+// Two Point Fit: Transverse Mercator on the mid-meridian of the two control
+// points, then scale, rotation and shift onto the target coordinates.
+namespace tpf {
+constexpr int scale = 49, inverse_scale = 53;  // each followed by rotation and the two shifts
+constexpr int scale_copies = 57, inverse_scale_copies = 59;  // two slots each
+
+struct PlanePoint {
+  double northing, easting;
+};
+
+// The scale, rotation and shift that carry from1 onto to1 and from2 onto
+// to2, stored at first_slot (scale, rotation, easting shift, northing shift).
+void store_similarity(double* p, int first_slot, PlanePoint from1, PlanePoint from2, PlanePoint to1,
+                      PlanePoint to2) {
+  const double s = std::hypot(to2.northing - to1.northing, to2.easting - to1.easting) /
+                   std::hypot(from2.easting - from1.easting, from2.northing - from1.northing);
+  const double theta = std::atan2(from1.easting - from2.easting, from1.northing - from2.northing) -
+                       std::atan2(to1.easting - to2.easting, to1.northing - to2.northing);
+  p[first_slot] = s;
+  p[first_slot + 1] = theta;
+  p[first_slot + 2] = to1.easting - (s * from1.easting * std::cos(theta) - s * from1.northing * std::sin(theta));
+  p[first_slot + 3] = to1.northing - (s * from1.northing * std::cos(theta) + s * from1.easting * std::sin(theta));
+}
+
+PlanePoint apply_similarity(const double* p, int first_slot, PlanePoint point) {
+  const double s = p[first_slot], c = std::cos(p[first_slot + 1]), sn = std::sin(p[first_slot + 1]);
+  return {s * point.easting * sn + s * point.northing * c + p[first_slot + 3],
+          s * point.easting * c - s * point.northing * sn + p[first_slot + 2]};
+}
+}  // namespace tpf
+
+void two_point_fit_constants(double* p) {
+  p[in::fe] = 0;
+  p[in::fn] = 0;
+  p[in::k0] = 1.0;
+  p[in::phi0] = 0;
+  p[in::lambda0] = std::fmin(p[in::lambda1], p[in::lambda2]) + std::fabs(p[in::lambda2] - p[in::lambda1]) / 2;
+  transverse_mercator.constants(p);
+  tpf::PlanePoint first{}, second{};
+  transverse_mercator.forward(p, p[in::phi1], p[in::lambda1], &first.northing, &first.easting, nullptr, nullptr);
+  transverse_mercator.forward(p, p[in::phi2], p[in::lambda2], &second.northing, &second.easting, nullptr, nullptr);
+  const tpf::PlanePoint target1{p[in::target1_n], p[in::target1_e]}, target2{p[in::target2_n], p[in::target2_e]};
+  tpf::store_similarity(p, tpf::scale, first, second, target1, target2);
+  tpf::store_similarity(p, tpf::inverse_scale, target1, target2, first, second);
+  p[tpf::scale_copies] = p[tpf::scale_copies + 1] = p[tpf::scale];
+  p[tpf::inverse_scale_copies] = p[tpf::inverse_scale_copies + 1] = p[tpf::inverse_scale];
+}
+
+void two_point_fit_forward(double* p, double phi, double lambda, double* northing, double* easting, double*,
+                           double*) {
+  tpf::PlanePoint point{};
+  transverse_mercator.forward(p, phi, lambda, &point.northing, &point.easting, nullptr, nullptr);
+  const tpf::PlanePoint fitted = tpf::apply_similarity(p, tpf::scale, point);
+  *northing = fitted.northing;
+  *easting = fitted.easting;
+}
+
+void two_point_fit_inverse(double* p, double northing, double easting, double* phi, double* lambda, double*,
+                           double*) {
+  const tpf::PlanePoint point = tpf::apply_similarity(p, tpf::inverse_scale, {northing, easting});
+  transverse_mercator.inverse(p, point.northing, point.easting, phi, lambda, nullptr, nullptr);
+}
+
+}  // namespace
+
+const Routines mollweide = {mollweide_constants, mollweide_forward, mollweide_inverse};
+const Routines robinson = {no_constants, robinson_forward, robinson_inverse};
+const Routines sinusoidal = {store_sinusoidal_constants, sinusoidal_forward, sinusoidal_inverse};
+const Routines space_oblique_mercator = {space_oblique_mercator_constants, space_oblique_mercator_forward,
+                                         space_oblique_mercator_inverse};
+const Routines van_der_grinten = {no_constants, van_der_grinten_forward, van_der_grinten_inverse};
+const Routines two_point_fit = {two_point_fit_constants, two_point_fit_forward, two_point_fit_inverse};
+
+}  // namespace vantor
