@@ -210,7 +210,7 @@ TEST_F(LumawaveCodec, AViewOutsideItsLevelIsRefused)
     EXPECT_THROW(view.setLevel(3), Error);
     view.setLevel(2);
     view.moveUpperLeftTo(10, 0);  // 13 x 10 level, window keeps its size
-    RasterSink sink(13, 1);
+    RasterSink sink(3, 1);
     EXPECT_THROW(view.decode(sink, PixelFormat::Grey8), Error);
     view.resizeFromUpperLeft(3, 10);
     EXPECT_NO_THROW(view.decode(sink, PixelFormat::Grey8));
