@@ -1,6 +1,7 @@
 #include "georeference.h"
 
 #include "lumawave/error.h"
+#include "lumawave/file_handle.h"
 #include "lumawave/metadata.h"
 
 #include <array>
@@ -18,10 +19,6 @@ constexpr int kMaxLineLength = 80;
 constexpr int kLinePixelSizeX = 0;
 constexpr int kLineUpperLeftX = 4;
 constexpr int kLineUpperLeftY = 5;
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
 
 // Reads one line, keeping its first kMaxLineLength characters.
 bool readLine(std::FILE* file, std::string& line)
@@ -58,7 +55,7 @@ std::optional<Georeference> readWorldFile(const std::string& path)
     if (!std::filesystem::is_regular_file(path, error)) {
         return std::nullopt;
     }
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    lumawave::FileHandle file(std::fopen(path.c_str(), "rb"));
     if (!file) {
         throw lumawave::Error("Error: cannot read the world file " + path + ".");
     }

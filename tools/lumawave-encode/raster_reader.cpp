@@ -1,6 +1,7 @@
 #include "raster_reader.h"
 
 #include "lumawave/error.h"
+#include "lumawave/file_handle.h"
 #include "lumawave/little_endian.h"
 
 #include <algorithm>
@@ -32,10 +33,7 @@ constexpr std::uint32_t kBmpBitFields = 3;
 constexpr std::uint32_t kBmpPaletteEntrySize = 4;
 constexpr std::uint32_t kBmpMaxPaletteEntries = 256;
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
+using File = FileHandle;
 
 [[noreturn]] void fail(const std::string& path, const std::string& what)
 {

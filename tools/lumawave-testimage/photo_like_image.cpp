@@ -1,6 +1,7 @@
 #include "photo_like_image.h"
 
 #include "lumawave/error.h"
+#include "lumawave/file_handle.h"
 
 #include <algorithm>
 #include <cmath>
@@ -95,10 +96,7 @@ void PhotoLikeImage::row(int y, std::uint8_t* out)
 
 void writePhotoLikePnm(const std::string& path, int width, int height, int samplesPerPixel, std::uint32_t seed)
 {
-    struct FileCloser {
-        void operator()(std::FILE* file) const { std::fclose(file); }
-    };
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "wb"));
+    FileHandle file(std::fopen(path.c_str(), "wb"));
     if (!file) {
         throw Error("Error: cannot create " + path + ".");
     }

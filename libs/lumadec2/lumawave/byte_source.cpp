@@ -1,16 +1,13 @@
 #include "byte_source.h"
 
 #include "error.h"
+#include "file_handle.h"
 
 #include <cstring>
 #include <vector>
 
 namespace lumawave {
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
 
 class FileSource final : public ByteSource {
 public:
@@ -41,7 +38,7 @@ public:
     }
 
 private:
-    std::unique_ptr<std::FILE, FileCloser> file_;
+    FileHandle file_;
     std::string path_;
     std::uint64_t size_ = 0;
 };

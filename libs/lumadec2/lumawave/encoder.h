@@ -5,6 +5,7 @@
 #pragma once
 
 #include "block_codec.h"
+#include "file_handle.h"
 #include "format.h"
 #include "metadata.h"
 
@@ -51,16 +52,12 @@ public:
     int rowsWritten() const { return rowsWritten_; }
 
 private:
-    struct FileCloser {
-        void operator()(std::FILE* file) const { std::fclose(file); }
-    };
-
     void encodeStrip();
     void writeBytes(const void* bytes, std::size_t size);
 
     std::string path_;
     std::string partialPath_;
-    std::unique_ptr<std::FILE, FileCloser> file_;
+    FileHandle file_;
     EncoderSettings settings_;
     std::vector<std::uint16_t> steps_;
     int tileSize_ = 0;
