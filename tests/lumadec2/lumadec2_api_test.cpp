@@ -152,6 +152,19 @@ TEST_F(Lumadec2Library, WithoutGeoreferenceRowsCountDownFromTheNorthEdge)
     EXPECT_EQ(lumawave::testing::readBmp(path("window.bmp")).raster().pixels, source.crop(10, 5, 20, 15).pixels);
 }
 
+TEST_F(Lumadec2Library, AWindowReachingTheEastEdgeHasAnEvenWidth)
+{
+    const Raster source = lumawave::testing::makeRaster(97, 61, 3);
+    encodeRaster(source, path("image.lmw"), 2);
+    // Columns 10..96 are 87 wide: the window starts one column later.
+    const Result result = get(1.0, {10, 61, 500, 31}, path("image.lmw"), path("window.bmp"));
+    ASSERT_EQ(result.status, LUMADEC2_SUCCESS);
+    EXPECT_EQ(result.rect.east, 97.0);
+    const auto bmp = lumawave::testing::readBmp(path("window.bmp"));
+    EXPECT_EQ(bmp.width, 86);
+    EXPECT_EQ(bmp.raster().pixels, source.crop(11, 0, 86, 30).pixels);
+}
+
 TEST_F(Lumadec2Library, AWorldFileOverridesTheMetadata)
 {
     const Raster source = lumawave::testing::makeRaster(97, 61, 1);

@@ -152,6 +152,28 @@ void Image::readIndex(std::uint64_t indexOffset, std::uint64_t dataStart)
         }
         tileOffsets_[tile] = offset;
     }
+    assert(indexInvariantsHold(indexOffset, dataStart));
+}
+
+// Invariants of an opened image's block index, which decodeTile relies on:
+//   1. there is one offset per tile and one size per block of every tile;
+//   2. the blocks of each tile lie wholly between the data start and the index,
+//      so every read of a prefix of them stays inside the file.
+bool Image::indexInvariantsHold(std::uint64_t indexOffset, std::uint64_t dataStart) const
+{
+    const std::size_t tiles = static_cast<std::size_t>(shape_.tilesAcross()) * static_cast<std::size_t>(shape_.tilesDown());
+    const std::size_t perTile = static_cast<std::size_t>(blocksPerTile(shape_.levels));
+    if (tileOffsets_.size() != tiles || blockSizes_.size() != tiles * perTile) {
+        return false;
+    }
+    for (std::size_t tile = 0; tile < tiles; ++tile) {
+        const auto first = blockSizes_.begin() + static_cast<std::ptrdiff_t>(tile * perTile);
+        const std::uint64_t total = std::accumulate(first, first + static_cast<std::ptrdiff_t>(perTile), std::uint64_t{0});
+        if (tileOffsets_[tile] < dataStart || tileOffsets_[tile] + total > indexOffset) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::span<const std::uint32_t> Image::blockSizes(int tileX, int tileY) const

@@ -83,6 +83,7 @@ public:
 private:
     void readHeader();
     void readIndex(std::uint64_t indexOffset, std::uint64_t dataStart);
+    bool indexInvariantsHold(std::uint64_t indexOffset, std::uint64_t dataStart) const;
     [[noreturn]] void fail(const std::string& what) const;
 
     std::unique_ptr<ByteSource> source_;
