@@ -3,6 +3,7 @@
 // bottom-up, each padded to a multiple of four bytes.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace lumadec2::bmp {

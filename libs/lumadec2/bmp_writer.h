@@ -31,8 +31,6 @@ public:
     // Flushes and closes the file; raises unless every row was written.
     void close();
 
-    std::size_t rowBytes() const { return rowBytes_; }
-
 private:
     void reserveAndWriteHeader();
 

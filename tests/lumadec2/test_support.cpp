@@ -1,5 +1,6 @@
 #include "test_support.h"
 
+#include "bmp_layout.h"
 #include "lumawave/colour.h"
 #include "lumawave/little_endian.h"
 #include "photo_like_image.h"
@@ -96,17 +97,18 @@ BmpFile readBmp(const std::string& path)
 {
     BmpFile bmp;
     bmp.bytes = readBytes(path);
-    if (bmp.bytes.size() < 54 || bmp.bytes[0] != 'B' || bmp.bytes[1] != 'M') {
+    if (bmp.bytes.size() < lumadec2::bmp::kHeaderSize || bmp.bytes[0] != 'B' || bmp.bytes[1] != 'M') {
         ADD_FAILURE() << path << " is not a BMP file";
         return bmp;
     }
     const std::uint8_t* b = bmp.bytes.data();
-    bmp.fileSize = readLittleEndian<std::uint32_t>(b + 2);
-    bmp.pixelOffset = readLittleEndian<std::uint32_t>(b + 10);
-    bmp.width = readLittleEndian<std::int32_t>(b + 18);
-    bmp.height = readLittleEndian<std::int32_t>(b + 22);
-    bmp.bitsPerPixel = readLittleEndian<std::uint16_t>(b + 28);
-    bmp.imageSize = readLittleEndian<std::uint32_t>(b + 34);
+    namespace bmpField = lumadec2::bmp;
+    bmp.fileSize = readLittleEndian<std::uint32_t>(b + bmpField::kOffsetFileSize);
+    bmp.pixelOffset = readLittleEndian<std::uint32_t>(b + bmpField::kOffsetPixelOffset);
+    bmp.width = readLittleEndian<std::int32_t>(b + bmpField::kOffsetWidth);
+    bmp.height = readLittleEndian<std::int32_t>(b + bmpField::kOffsetHeight);
+    bmp.bitsPerPixel = readLittleEndian<std::uint16_t>(b + bmpField::kOffsetBitsPerPixel);
+    bmp.imageSize = readLittleEndian<std::uint32_t>(b + bmpField::kOffsetImageSize);
     return bmp;
 }
 
