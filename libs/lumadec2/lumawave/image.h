@@ -5,9 +5,11 @@
 
 #include "byte_source.h"
 #include "block_codec.h"
+#include "colour.h"
 #include "format.h"
 #include "metadata.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -55,6 +57,13 @@ struct TileBuffer {
     const std::int32_t* plane(int p) const
     {
         return coefficients.data() + static_cast<std::size_t>(p) * static_cast<std::size_t>(stride) * stride;
+    }
+    // The samples from (x, y) on in each of `planes` planes; a greyscale
+    // tile's single plane stands in for the missing ones.
+    PlaneRow rowAt(int x, int y, int planes) const
+    {
+        const std::size_t offset = static_cast<std::size_t>(y) * static_cast<std::size_t>(stride) + static_cast<std::size_t>(x);
+        return {{plane(0) + offset, plane(std::min(1, planes - 1)) + offset, plane(std::min(2, planes - 1)) + offset}};
     }
 };
 

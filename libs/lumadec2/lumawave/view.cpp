@@ -57,10 +57,7 @@ void View::decode(ImageSink& sink, PixelFormat format)
             const int left = std::max(w.x, tileX * tileSide);
             const int right = std::min(w.x + w.width, (tileX + 1) * tileSide);
             for (int row = top; row < bottom; ++row) {
-                const std::size_t offset = static_cast<std::size_t>(row - tileY * tileSide) * static_cast<std::size_t>(tile_.stride)
-                                           + static_cast<std::size_t>(left - tileX * tileSide);
-                const PlaneRow planes{{tile_.plane(0) + offset, tile_.plane(std::min(1, shape.samplesPerPixel() - 1)) + offset,
-                                       tile_.plane(std::min(2, shape.samplesPerPixel() - 1)) + offset}};
+                const PlaneRow planes = tile_.rowAt(left - tileX * tileSide, row - tileY * tileSide, shape.samplesPerPixel());
                 std::uint8_t* out = strip.data() + static_cast<std::size_t>(row - top) * rowBytes
                                     + static_cast<std::size_t>(left - w.x) * static_cast<std::size_t>(bytesPerPixel(format));
                 convertRow(shape.colourScheme, planes, right - left, format, out);
