@@ -2,7 +2,10 @@
 
 #include "bmp_writer.h"
 #include "lumawave/image.h"
+#include "lumawave/error.h"
 #include "lumawave/view.h"
+
+#include <filesystem>
 
 namespace lumadec2 {
 
@@ -15,6 +18,11 @@ ImageSize lumawaveImageSize(const std::string& imagePath)
 
 void extractLumawaveWindow(double wantedRes, MapRect& rect, const std::string& imagePath, const std::string& bmpPath)
 {
+    // Writing the BMP over the image would destroy the image before it is read.
+    std::error_code error;
+    if (std::filesystem::equivalent(imagePath, bmpPath, error)) {
+        throw lumawave::Error("Error: the BMP file " + bmpPath + " is the image itself.");
+    }
     const auto image = lumawave::Image::open(imagePath);
     lumawave::View view(*image);
     const ImageGeometry geometry{image->width(), image->height(), image->levels(), georeferenceOf(*image, imagePath)};

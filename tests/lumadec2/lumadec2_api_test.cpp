@@ -207,6 +207,9 @@ TEST_F(Lumadec2Library, FailuresReturnZeroAndNeverThrow)
     }
     EXPECT_EQ(width, -1);
     EXPECT_EQ(get(1.0, {0, 20, 20, 0}, path("image.lmw"), path("no/such/folder/out.bmp")).status, LUMADEC2_FAILURE);
+    const auto imageBytes = lumawave::testing::readBytes(path("image.lmw"));
+    EXPECT_EQ(get(1.0, {0, 20, 20, 0}, path("image.lmw"), path("./image.lmw")).status, LUMADEC2_FAILURE);
+    EXPECT_EQ(lumawave::testing::readBytes(path("image.lmw")), imageBytes);
     EXPECT_EQ(getTab_(nullptr, &height, nullptr), LUMADEC2_FAILURE);
     const char* imagePath = nullptr;
     EXPECT_EQ(getTab_(&width, &height, &imagePath), LUMADEC2_FAILURE);

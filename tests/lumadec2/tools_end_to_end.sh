@@ -23,6 +23,10 @@ if "$encode" --levels 12 "$work/image.ppm" "$work/x.lmw" 2> "$work/err.txt"; the
   echo "too many levels were accepted"; exit 1
 fi
 grep -qF "can have 0 to 6 levels" "$work/err.txt" || { cat "$work/err.txt"; exit 1; }
+if "$encode" "$work/image.ppm" "$work/./image.ppm" 2> "$work/err.txt"; then
+  echo "the input was overwritten"; exit 1
+fi
+grep -qF "would replace the input image" "$work/err.txt" || { cat "$work/err.txt"; exit 1; }
 if "$info" "$work/image.ppm" 2> "$work/err.txt"; then echo "a PPM was described"; exit 1; fi
 grep -qF "Error: stream does not contain a bonafide Lumawave image." "$work/err.txt" || { cat "$work/err.txt"; exit 1; }
 echo "tools end to end: all checks passed"

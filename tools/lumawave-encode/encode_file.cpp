@@ -1,10 +1,12 @@
 #include "encode_file.h"
 
+#include "lumawave/error.h"
 #include "lumawave/image.h"
 #include "lumawave/metadata.h"
 #include "raster_reader.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <sstream>
 #include <vector>
 
@@ -51,6 +53,10 @@ int defaultLevels(int width, int height)
 
 void encodeFile(const std::string& input, const std::string& output, const EncodeOptions& options)
 {
+    std::error_code error;
+    if (std::filesystem::equivalent(input, output, error)) {
+        throw Error("Error: the output " + output + " would replace the input image.");
+    }
     const auto reader = openRaster(input);
     const bool grey = reader->samplesPerPixel() == 1;
     EncoderSettings settings;
