@@ -31,9 +31,12 @@ function(verdalis_add_test name)
   endif()
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  # The environment comes through a launcher: test properties given to
+  # gtest_discover_tests would split a list of variables into separate values.
+  set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR
+    "${CMAKE_COMMAND};-E;env;VERDALIS_SOURCE_DIR=${PROJECT_SOURCE_DIR};VERDALIS_BINARY_DIR=${CMAKE_BINARY_DIR};${ARG_ENV}")
   gtest_discover_tests(${name}
     WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}
-    PROPERTIES ENVIRONMENT "VERDALIS_SOURCE_DIR=${PROJECT_SOURCE_DIR};VERDALIS_BINARY_DIR=${CMAKE_BINARY_DIR};${ARG_ENV}"
     DISCOVERY_TIMEOUT 60)
 endfunction()
 
