@@ -33,7 +33,8 @@ struct IntField {
             storeInt32(record + offset, value);
         }
     }
-    uint32_t end() const { return offset + width; }
+    // Element index of an array of such fields starting here.
+    IntField element(uint32_t index) const { return {offset + index * width, width}; }
 };
 
 struct HeaderLayout {

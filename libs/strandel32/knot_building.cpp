@@ -172,9 +172,7 @@ void KnotBuilder::writeKnotRecord(uint8_t* record, int32_t knot) const
     storeFloat(record + layout.x, position_.x);
     storeFloat(record + layout.y, position_.y);
     for (size_t i = 0; i < members_.size(); ++i) {
-        const IntField end{layout.firstEnd.offset + static_cast<uint32_t>(i) * layout.firstEnd.width,
-                           layout.firstEnd.width};
-        end.store(record, members_[i].signedId());
+        layout.firstEnd.element(static_cast<uint32_t>(i)).store(record, members_[i].signedId());
         storeFloat(record + layout.angles + 4 * i, members_[i].angle);
     }
     run_.knots.markChanged();
