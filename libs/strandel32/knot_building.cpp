@@ -4,6 +4,7 @@
 #include "knot_search.h"
 #include "messages.h"
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <utility>
@@ -146,14 +147,15 @@ void KnotBuilder::reportDuplicateAngles() const
 // first, and a single one names itself. Polylines with attribute 1 or more take no part.
 void KnotBuilder::linkCounterClockwise()
 {
-    std::vector<const KnotEnd*> linked;
+    std::array<const KnotEnd*, kMaxEndsPerKnot> linked{};
+    size_t linkedCount = 0;
     for (const KnotEnd& member : members_) {
         if (member.attribute <= 0) {
-            linked.push_back(&member);
+            linked[linkedCount++] = &member;
         }
     }
-    for (size_t j = 0; j < linked.size(); ++j) {
-        const KnotEnd& next = *linked[(j + 1) % linked.size()];
+    for (size_t j = 0; j < linkedCount; ++j) {
+        const KnotEnd& next = *linked[(j + 1) % linkedCount];
         uint8_t* extentAt = run_.extents.get(std::llabs(linked[j]->reference));
         if (extentAt == nullptr) {
             showRecordFailure(message::kFailedExtentInKnot);
@@ -187,10 +189,8 @@ bool KnotBuilder::build(const KnotEnds& found)
     if (record == nullptr) {
         showRecordFailure(message::kFailedKnotInit);
     }
-    std::vector<uint32_t> ends{found.first};
-    ends.insert(ends.end(), found.joined.begin(), found.joined.begin() + found.joinedCount);
-    for (uint32_t end : ends) {
-        if (join(end, knot) == Joined::ZeroLength) {
+    for (uint32_t i = 0; i <= found.joinedCount; ++i) {
+        if (join(i == 0 ? found.first : found.joined[i - 1], knot) == Joined::ZeroLength) {
             showMessage(caption::kConnectPolylines, message::kZeroLengthSegment);
             return false;
         }

@@ -61,6 +61,13 @@ private:
         uint32_t position;
         uint32_t end;
     };
+    // At most three rows in each of two columns.
+    struct CursorSet {
+        std::array<Cursor, 6> cursors;
+        size_t count = 0;
+        void add(Cursor cursor) { cursors[count++] = cursor; }
+        std::span<Cursor> active() { return {cursors.data(), count}; }
+    };
 
     int64_t columnOf(float x) const { return static_cast<int64_t>(std::floor((x - originX_) * inverseCell_)); }
     int64_t rowOf(float y) const { return static_cast<int64_t>(std::floor((y - originY_) * inverseCell_)); }
@@ -68,7 +75,7 @@ private:
 
     void takeEnd(uint32_t end, std::vector<uint8_t>& used);
     uint32_t firstUnusedFrom(uint32_t position);
-    void addCursors(const ColumnRun& run, int64_t row, std::vector<Cursor>& cursors);
+    void addCursors(const ColumnRun& run, int64_t row, CursorSet& cursors);
     void scanKnot(uint32_t first, size_t runIndex, KnotCollector& collector, std::vector<uint8_t>& used);
 
     std::span<const EndPosition> ends_;
@@ -107,18 +114,18 @@ EndGrid::EndGrid(std::span<const EndPosition> ends, float toleranceSquared, cons
     order_.resize(count);
     positionOf_.resize(count);
     nextUnused_.resize(count + 1);
+    std::vector<std::pair<int64_t, uint32_t>> rows;  // (row, sorted index) of one column
     for (uint32_t begin = 0; begin < count;) {
         const int64_t column = columnOf(ends[begin].x);
+        rows.clear();
         uint32_t end = begin;
-        while (end < count && columnOf(ends[end].x) == column) {
-            order_[end] = end;
-            ++end;
+        for (; end < count && columnOf(ends[end].x) == column; ++end) {
+            rows.emplace_back(rowOf(ends[end].y), end);
         }
-        std::sort(order_.begin() + begin, order_.begin() + end, [this](uint32_t a, uint32_t b) {
-            const int64_t rowA = rowOf(ends_[a].y);
-            const int64_t rowB = rowOf(ends_[b].y);
-            return rowA != rowB ? rowA < rowB : a < b;
-        });
+        std::sort(rows.begin(), rows.end());
+        for (uint32_t i = begin; i < end; ++i) {
+            order_[i] = rows[i - begin].second;
+        }
         runs_.push_back({column, begin, end});
         begin = end;
     }
@@ -148,27 +155,30 @@ uint32_t EndGrid::firstUnusedFrom(uint32_t position)
     return position;
 }
 
-void EndGrid::addCursors(const ColumnRun& run, int64_t row, std::vector<Cursor>& cursors)
+void EndGrid::addCursors(const ColumnRun& run, int64_t row, CursorSet& cursors)
 {
-    // The run's positions are ordered by row: the ends of one row are one stretch.
-    const auto rowBegin = [&](int64_t wanted) {
-        uint32_t low = run.begin, high = run.end;
-        while (low < high) {
-            const uint32_t middle = low + (high - low) / 2;
-            if (rowAt(middle) < wanted) {
-                low = middle + 1;
-            } else {
-                high = middle;
-            }
+    // The run's positions are ordered by row: find the first end of row - 1 or later,
+    // then split the stretch up to row + 1 into one cursor per row.
+    uint32_t low = run.begin, high = run.end;
+    while (low < high) {
+        const uint32_t middle = low + (high - low) / 2;
+        if (rowAt(middle) < row - 1) {
+            low = middle + 1;
+        } else {
+            high = middle;
         }
-        return low;
-    };
-    for (int64_t wanted = row - 1; wanted <= row + 1; ++wanted) {
-        const uint32_t begin = rowBegin(wanted);
-        const uint32_t end = rowBegin(wanted + 1);
-        if (begin < end) {
-            cursors.push_back({begin, end});
+    }
+    for (uint32_t begin = low; begin < run.end;) {
+        const int64_t cellRow = rowAt(begin);
+        if (cellRow > row + 1) {
+            return;
         }
+        uint32_t end = begin + 1;
+        while (end < run.end && rowAt(end) == cellRow) {
+            ++end;
+        }
+        cursors.add({begin, end});
+        begin = end;
     }
 }
 
@@ -178,7 +188,7 @@ void EndGrid::scanKnot(uint32_t first, size_t runIndex, KnotCollector& collector
 {
     const EndPosition knot = ends_[first];
     const int64_t row = rowOf(knot.y);
-    std::vector<Cursor> cursors;
+    CursorSet cursors;
     addCursors(runs_[runIndex], row, cursors);
     // Later ends have no smaller x, so only the next column can hold more of them.
     if (runIndex + 1 < runs_.size() && runs_[runIndex + 1].column == runs_[runIndex].column + 1) {
@@ -186,7 +196,7 @@ void EndGrid::scanKnot(uint32_t first, size_t runIndex, KnotCollector& collector
     }
     for (;;) {
         Cursor* nearest = nullptr;
-        for (Cursor& cursor : cursors) {
+        for (Cursor& cursor : cursors.active()) {
             cursor.position = std::min(firstUnusedFrom(cursor.position), cursor.end);
             if (cursor.position < cursor.end &&
                 (nearest == nullptr || order_[cursor.position] < order_[nearest->position])) {
