@@ -196,6 +196,35 @@ TEST_P(ConnectPolylinesTest, TwoPointLineKeepsBothSnappedEnds)
     EXPECT_THAT(polylines()[1].points, ElementsAre(Pair(10.0F, 0.0F), Pair(20.0F, 0.0F)));
 }
 
+TEST_P(ConnectPolylinesTest, LongPolylinesAndFilesLargerThanTheBuffer)
+{
+    // A chain of 1500 short lines (more records than the polyline buffer holds), then
+    // a 30-point line over continuation records whose last two points are equal.
+    std::vector<Polyline> chain;
+    for (int i = 0; i < 1500; ++i) {
+        chain.push_back(line({{i * 10.0F, 0}, {i * 10.0F + 9.8F, 0}}));
+    }
+    std::vector<std::pair<float, float>> winding;
+    for (int i = 0; i < 29; ++i) {
+        winding.emplace_back(-100.0F + i, (i % 2) * 5.0F);
+    }
+    winding.emplace_back(winding.back());
+    chain.push_back(line(winding));
+    ASSERT_EQ(connect(chain, 0.5F), 1);
+
+    EXPECT_EQ(knots_, 1501 + 2);
+    const auto lines = polylines();
+    ASSERT_EQ(lines.size(), 1501U);
+    for (int i = 1; i < 1500; ++i) {
+        ASSERT_EQ(lines[i].startKnot, lines[i - 1].endKnot) << i;
+        ASSERT_EQ(lines[i].points.front(), std::make_pair(i * 10.0F - 0.2F, 0.0F)) << i;
+        ASSERT_EQ(lines[i].startLink, -i) << i;
+    }
+    EXPECT_EQ(lines[1500].pointCount, 29);
+    EXPECT_EQ(lines[1500].points.back(), std::make_pair(-72.0F, 0.0F));
+    EXPECT_EQ(lines[1500].endLink, -1501);
+}
+
 TEST_P(ConnectPolylinesTest, ExitAnglesCloserThanHalfADegreeAreReported)
 {
     for (const auto& [degrees, reported] : {std::pair{0.3, true}, std::pair{0.6, false}}) {
@@ -338,7 +367,9 @@ using ConnectPolylinesNames = ScratchFolder;
 
 TEST_F(ConnectPolylinesNames, FailuresBeforeAnyDataSetShowTheirMessage)
 {
-    const std::string unknownList = (folder_ / "list.txt").string();
+    // A ".UC" in the folder's name does not make the list a data set.
+    fs::create_directories(folder_ / "archive.UC");
+    const std::string unknownList = (folder_ / "archive.UC" / "list.txt").string();
     std::ofstream(unknownList) << "roads.shp\n";
     const std::string missingList = (folder_ / "nothing.lst").string();
     const std::string missingHeader = (folder_ / "gone.GCH").string();
