@@ -40,19 +40,19 @@ bool RecordFile::openEmptied(const std::string& path, int64_t bufferRecords, uin
 
 uint8_t* RecordFile::get(int64_t first, int64_t count)
 {
-    void* records = nullptr;
-    if (!open_ || !isRecordRun(first, count) ||
-        get_record(&block_, static_cast<int32_t>(first), static_cast<int32_t>(count), &records) == 0) {
-        return nullptr;
-    }
-    return static_cast<uint8_t*>(records);
+    return serve(get_record, first, count);
 }
 
 uint8_t* RecordFile::create(int64_t first, int64_t count)
 {
+    return serve(new_record, first, count);
+}
+
+uint8_t* RecordFile::serve(RecordOperation operation, int64_t first, int64_t count)
+{
     void* records = nullptr;
     if (!open_ || !isRecordRun(first, count) ||
-        new_record(&block_, static_cast<int32_t>(first), static_cast<int32_t>(count), &records) == 0) {
+        operation(&block_, static_cast<int32_t>(first), static_cast<int32_t>(count), &records) == 0) {
         return nullptr;
     }
     return static_cast<uint8_t*>(records);

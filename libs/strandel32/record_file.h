@@ -40,6 +40,9 @@ public:
     void close();
 
 private:
+    using RecordOperation = int32_t (*)(kelmar_control_block*, int32_t, int32_t, void**);
+    uint8_t* serve(RecordOperation operation, int64_t first, int64_t count);
+
     kelmar_control_block block_{};
     bool open_ = false;
 };

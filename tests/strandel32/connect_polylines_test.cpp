@@ -45,6 +45,24 @@ Polyline line(std::vector<std::pair<float, float>> points, int32_t attribute = 0
     return {std::move(points), attribute};
 }
 
+struct Topology {
+    int32_t startKnot;
+    int32_t endKnot;
+    int32_t startLink;
+    int32_t endLink;
+    bool operator==(const Topology&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Topology& t)
+{
+    return out << "knots " << t.startKnot << ' ' << t.endKnot << " links " << t.startLink << ' ' << t.endLink;
+}
+
+Topology topologyOf(const fixture::WrittenPolyline& line)
+{
+    return {line.startKnot, line.endKnot, line.startLink, line.endLink};
+}
+
 class ScratchFolder : public ::testing::Test {
 protected:
     void SetUp() override
@@ -105,14 +123,8 @@ TEST_P(ConnectPolylinesTest, FacingEndsWithinToleranceMeetAtTheEndWithSmallerX)
     ASSERT_EQ(lines.size(), 2U);
     // The first polyline's start is alone at knot 1 and links to itself; at knot 2 the
     // second polyline leaves at angle 0 and the first at pi.
-    EXPECT_EQ(lines[0].startKnot, 1);
-    EXPECT_EQ(lines[0].endKnot, 2);
-    EXPECT_EQ(lines[0].startLink, 1);
-    EXPECT_EQ(lines[0].endLink, 2);
-    EXPECT_EQ(lines[1].startKnot, 2);
-    EXPECT_EQ(lines[1].endKnot, 3);
-    EXPECT_EQ(lines[1].startLink, -1);
-    EXPECT_EQ(lines[1].endLink, -2);
+    EXPECT_EQ(topologyOf(lines[0]), (Topology{1, 2, 1, 2}));
+    EXPECT_EQ(topologyOf(lines[1]), (Topology{2, 3, -1, -2}));
     EXPECT_THAT(lines[1].points, ElementsAre(Pair(10.0F, 0.0F), Pair(20.0F, 0.0F)));
 
     const auto written = knots();
@@ -138,10 +150,7 @@ TEST_P(ConnectPolylinesTest, RingLinksItsOwnEndsAndANearRingOfThreePointsIsDelet
     const auto lines = polylines();
     EXPECT_EQ(lines[0].id, -1);
     EXPECT_EQ(lines[1].id, 2);
-    EXPECT_EQ(lines[1].startKnot, 1);
-    EXPECT_EQ(lines[1].endKnot, 1);
-    EXPECT_EQ(lines[1].startLink, -2);
-    EXPECT_EQ(lines[1].endLink, 2);
+    EXPECT_EQ(topologyOf(lines[1]), (Topology{1, 1, -2, 2}));
     EXPECT_EQ(lines[1].points.back(), std::make_pair(100.0F, 100.0F));
     EXPECT_EQ(knots_, 1);
     EXPECT_EQ(dataSet().readHeader().validPolylines, 1);
