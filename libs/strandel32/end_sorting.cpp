@@ -1,4 +1,4 @@
-// Heapsort of the end records by x, in the end file.
+// Heapsort of the end records by x.
 //
 // Heapsort is not stable: the order it leaves ends of equal x in decides which end
 // of a group becomes the knot's position (the first one in sorted order). The sort is
@@ -9,12 +9,11 @@
 //
 // The heap works on compact (x, record) keys rather than on the 16-byte records:
 // its decisions depend on x alone, so the keys end in exactly the order the records
-// would, and the records are then moved into that order once.
+// would. The sorted order goes into the in-memory copy of the ends that the knot
+// search needs anyway; the end file's sorted contents would not be kept.
 #include "joining_steps.h"
 #include "messages.h"
 
-#include <array>
-#include <cstring>
 #include <vector>
 
 namespace strandel {
@@ -23,10 +22,8 @@ namespace {
 
 struct SortKey {
     float x;
-    uint32_t record;  // 0-based; the top bit marks a record moved into place
+    uint32_t record;  // 0-based
 };
-
-constexpr uint32_t kPlaced = 0x80000000U;
 
 // keys[0] is unused: the heap is 1-based.
 void siftDown(std::vector<SortKey>& keys, size_t index, size_t heapSize)
@@ -60,40 +57,16 @@ void heapsort(std::vector<SortKey>& keys, size_t count)
     }
 }
 
-// Moves every record to its sorted place, one cycle of the permutation at a time.
-void moveIntoOrder(uint8_t* records, std::vector<SortKey>& keys, size_t count)
-{
-    using Record = std::array<uint8_t, end_record::kSize>;
-    const auto at = [records](size_t index) { return records + index * end_record::kSize; };
-    for (size_t start = 0; start < count; ++start) {
-        if ((keys[start + 1].record & kPlaced) != 0) {
-            continue;
-        }
-        Record held;
-        std::memcpy(held.data(), at(start), held.size());
-        size_t place = start;
-        for (;;) {
-            const size_t source = keys[place + 1].record;
-            keys[place + 1].record |= kPlaced;
-            if (source == start) {
-                std::memcpy(at(place), held.data(), held.size());
-                break;
-            }
-            std::memcpy(at(place), at(source), end_record::kSize);
-            place = source;
-        }
-    }
-}
-
 } // namespace
 
-bool sortEndsByX(RecordFile& ends)
+bool sortEndsByX(RecordFile& ends, SortedEnds& sorted)
 {
+    sorted = {};
     const int64_t count = ends.recordCount();
-    if (count < 2) {
+    if (count < 1) {
         return true;
     }
-    uint8_t* records = ends.get(1, count);
+    const uint8_t* records = ends.get(1, count);
     if (records == nullptr) {
         showRecordFailure(message::kFailedSortedEnds);
         return false;
@@ -104,8 +77,13 @@ bool sortEndsByX(RecordFile& ends)
         keys[i + 1] = {loadFloat(records + i * end_record::kSize + end_record::kX), static_cast<uint32_t>(i)};
     }
     heapsort(keys, size);
-    moveIntoOrder(records, keys, size);
-    ends.markChanged();
+    sorted.positions.resize(size);
+    sorted.extentReferences.resize(size);
+    for (size_t i = 0; i < size; ++i) {
+        const uint8_t* end = records + size_t{keys[i + 1].record} * end_record::kSize;
+        sorted.positions[i] = {loadFloat(end + end_record::kX), loadFloat(end + end_record::kY)};
+        sorted.extentReferences[i] = loadInt32(end + end_record::kExtentReference);
+    }
     return true;
 }
 

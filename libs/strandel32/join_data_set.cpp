@@ -60,16 +60,17 @@ bool readHeader(DataSetRun& run)
 
 bool join(DataSetRun& run)
 {
-    if (!openFirstPassFiles(run) || !cleanPolylines(run) || !sortEndsByX(run.ends)) {
+    SortedEnds sorted;
+    if (!openFirstPassFiles(run) || !cleanPolylines(run) || !sortEndsByX(run.ends, sorted)) {
         return false;
     }
+    run.ends.forgetChanges();  // the ends were work, not kept
+    run.ends.close();
     if (!run.knots.openEmptied(run.paths.knots, kPolylineBufferRecords, run.layout.knot.recordSize) ||
-        !buildKnots(run)) {
+        !buildKnots(run, sorted)) {
         return false;
     }
     run.knots.close();
-    run.ends.forgetChanges();  // the sorted ends are work, not kept
-    run.ends.close();
     return writeBackPolylines(run);
 }
 

@@ -2,6 +2,9 @@
 #pragma once
 
 #include "data_set_run.h"
+#include "knot_search.h"
+
+#include <vector>
 
 namespace strandel {
 
@@ -10,12 +13,18 @@ namespace strandel {
 // polyline that survives. False: the polyline file ended before its last polyline.
 bool cleanPolylines(DataSetRun& run);
 
+// The end records in x-sorted order: the in-memory copy the knot search works on.
+struct SortedEnds {
+    std::vector<EndPosition> positions;
+    std::vector<int32_t> extentReferences;  // + extent: first point, - extent: last point
+};
+
 // Sorts the end records by x ascending (heapsort). False: the ends cannot be read.
-bool sortEndsByX(RecordFile& ends);
+bool sortEndsByX(RecordFile& ends, SortedEnds& sorted);
 
 // Gathers the ends into knots, snaps them, orders them by exit angle, links them
 // counter-clockwise and writes the knot file. False: the run must end.
-bool buildKnots(DataSetRun& run);
+bool buildKnots(DataSetRun& run, const SortedEnds& sorted);
 
 // Stores knots, links and snapped ends into the polylines. False: the point file
 // cannot be opened.

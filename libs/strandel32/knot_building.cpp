@@ -35,12 +35,11 @@ enum class Joined { Yes, Skipped, ZeroLength };
 
 class KnotBuilder {
 public:
-    KnotBuilder(DataSetRun& run, std::span<const EndPosition> ends) : run_(run), ends_(ends) {}
+    KnotBuilder(DataSetRun& run, const SortedEnds& ends) : run_(run), ends_(ends) {}
 
     bool build(const KnotEnds& found);
 
 private:
-    uint8_t* takeEnd(uint32_t end, int32_t& reference);
     uint8_t* snapEnd(uint32_t end, int32_t knot, int32_t& reference);
     Joined join(uint32_t end, int32_t knot);
     void reportBeyondLimit(uint32_t end, int32_t knot);
@@ -50,31 +49,15 @@ private:
     void writeKnotRecord(uint8_t* record, int32_t knot) const;
 
     DataSetRun& run_;
-    std::span<const EndPosition> ends_;
+    const SortedEnds& ends_;
     EndPosition position_{};
     std::vector<KnotEnd> members_;
 };
 
-// Marks the end used in the end file and returns it; null after a failed read.
-uint8_t* KnotBuilder::takeEnd(uint32_t end, int32_t& reference)
-{
-    uint8_t* endAt = run_.ends.get(int64_t{end} + 1);
-    if (endAt == nullptr) {
-        showRecordFailure(message::kFailedSortedEnds);
-        return nullptr;
-    }
-    endAt[end_record::kUsed] = 1;
-    run_.ends.markChanged();
-    reference = loadInt32(endAt + end_record::kExtentReference);
-    return endAt;
-}
-
 // Gives the end's polyline extent the knot number and the knot's position.
 uint8_t* KnotBuilder::snapEnd(uint32_t end, int32_t knot, int32_t& reference)
 {
-    if (takeEnd(end, reference) == nullptr) {
-        return nullptr;
-    }
+    reference = ends_.extentReferences[end];
     uint8_t* extentAt = run_.extents.get(std::llabs(reference));
     if (extentAt == nullptr) {
         showRecordFailure(message::kFailedExtentInKnot);
@@ -183,7 +166,7 @@ void KnotBuilder::writeKnotRecord(uint8_t* record, int32_t knot) const
 bool KnotBuilder::build(const KnotEnds& found)
 {
     const int32_t knot = ++run_.knotCount;
-    position_ = ends_[found.first];
+    position_ = ends_.positions[found.first];
     members_.clear();
     uint8_t* record = run_.knots.create(knot);
     if (record == nullptr) {
@@ -209,41 +192,19 @@ bool KnotBuilder::build(const KnotEnds& found)
     return true;
 }
 
-// The x, y and used flag of every sorted end, for the knot search. Ends that name no
-// polyline extent (a failed creation) are left out.
-bool copySortedEnds(DataSetRun& run, std::vector<EndPosition>& positions, std::vector<uint8_t>& used)
-{
-    const int64_t count = run.ends.recordCount();
-    if (count <= 0) {
-        return true;
-    }
-    const uint8_t* records = run.ends.get(1, count);
-    if (records == nullptr) {
-        showRecordFailure(message::kFailedSortedEnds);
-        return false;
-    }
-    positions.resize(static_cast<size_t>(count));
-    used.resize(static_cast<size_t>(count));
-    for (int64_t i = 0; i < count; ++i) {
-        const uint8_t* end = records + i * end_record::kSize;
-        const int64_t extent = std::llabs(loadInt32(end + end_record::kExtentReference));
-        positions[i] = {loadFloat(end + end_record::kX), loadFloat(end + end_record::kY)};
-        used[i] = extent < 1 || extent > run.extentCount ? 1 : 0;
-    }
-    return true;
-}
-
 } // namespace
 
-bool buildKnots(DataSetRun& run)
+bool buildKnots(DataSetRun& run, const SortedEnds& sorted)
 {
-    std::vector<EndPosition> positions;
-    std::vector<uint8_t> used;
-    if (!copySortedEnds(run, positions, used)) {
-        return false;
+    // Ends that name no polyline extent (after a failed creation) take no part.
+    std::vector<uint8_t> used(sorted.positions.size());
+    for (size_t i = 0; i < used.size(); ++i) {
+        const int64_t extent = std::llabs(sorted.extentReferences[i]);
+        used[i] = extent < 1 || extent > run.extentCount ? 1 : 0;
     }
-    KnotBuilder builder(run, positions);
-    return findKnots(positions, run.toleranceSquared, used, [&](const KnotEnds& found) { return builder.build(found); });
+    KnotBuilder builder(run, sorted);
+    return findKnots(sorted.positions, run.toleranceSquared, used,
+                     [&](const KnotEnds& found) { return builder.build(found); });
 }
 
 } // namespace strandel

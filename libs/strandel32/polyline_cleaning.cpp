@@ -83,6 +83,7 @@ void createExtentAndEnds(DataSetRun& run, const uint8_t* record, int32_t id, con
         }
         storeInt32(endAt + end_record::kExtentReference, end.reference);
         storePoint(endAt + end_record::kX, end.point);
+        endAt[end_record::kUsed] = 0;  // not yet at a knot
         run.ends.markChanged();
     }
 }
