@@ -25,6 +25,10 @@ namespace {
 
 constexpr int kClosedFd = -1;
 constexpr int64_t kMaxRecordNumber = INT32_MAX;
+// A window holds at least this much of the file, whatever the buffer asked for, so
+// that scattered access to a file opened with a small buffer does not remap on every
+// record.
+constexpr int64_t kMinimumWindowBytes = 1 << 20;
 
 int64_t page_size()
 {
@@ -70,7 +74,8 @@ bool map_window(kelmar_control_block* block, int64_t first, int64_t last)
 {
     drop_window(block);
     const int64_t available = block->allocated_records;
-    const int64_t wanted = std::min(std::max(last - first + 1, int64_t{block->buffer_records}), available);
+    const int64_t buffer = std::max<int64_t>(block->buffer_records, kMinimumWindowBytes / block->record_size);
+    const int64_t wanted = std::min(std::max(last - first + 1, buffer), available);
     const int64_t window_first = std::max<int64_t>(1, std::min(first, available - wanted + 1));
     const int64_t window_last = window_first + wanted - 1;
     const int64_t first_byte = (window_first - 1) * block->record_size;

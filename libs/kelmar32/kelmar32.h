@@ -7,8 +7,9 @@
  * pointer stays valid until the next call on the same control block.
  *
  * Buffering: records are served from one window of the file, mapped into memory,
- * of at least the record count given to buff_open (the caller's buffer size) and at
- * most the whole file. A file far larger than the buffer works: the window moves.
+ * of at least the record count given to buff_open (the caller's buffer size, or 1 MiB
+ * of records when that is more) and at most the whole file. A file far larger than
+ * the buffer works: the window moves.
  *
  * Write-back: a file opened with KELMAR_MODE_WRITE is mapped shared, so every
  * change reaches the file; the caller sets the changed flag after changing a record

@@ -60,25 +60,28 @@ protected:
 
 TEST_F(RecordFileTest, WindowMovesThroughAFileLargerThanTheBuffer)
 {
-    writeNumberedFile(10000);
+    // Windows hold at least 1 MiB of records: the file is larger than two of them.
+    constexpr int32_t kWindow = (1 << 20) / kRecordSize;
+    constexpr int32_t kRecords = 3 * kWindow;
+    writeNumberedFile(kRecords);
     ASSERT_NE(buff_open(&block_, path_.c_str(), 100, kRecordSize, kExisting), 0);
-    EXPECT_EQ(buff_record_count(&block_), 10000);
+    EXPECT_EQ(buff_record_count(&block_), kRecords);
 
     void* records = nullptr;
-    for (const int32_t number : {1, 2, 150, 9999, 10000, 37, 5000}) {
+    for (const int32_t number : {1, 2, kWindow + 5, kRecords - 1, kRecords, 37, 2 * kWindow}) {
         ASSERT_NE(get_record(&block_, number, 1, &records), 0) << number;
         EXPECT_EQ(numberIn(records), number);
         const int32_t highest = fieldAt(block_, KELMAR_HIGHEST_HELD_OFFSET);
         EXPECT_GE(highest, number);
-        EXPECT_LE(highest, 10000);
+        EXPECT_LE(highest, kRecords);
     }
     ASSERT_NE(get_record(&block_, 200, 1, &records), 0);
-    EXPECT_EQ(fieldAt(block_, KELMAR_HIGHEST_HELD_OFFSET), 299);
+    EXPECT_EQ(fieldAt(block_, KELMAR_HIGHEST_HELD_OFFSET), 200 + kWindow - 1);
 
-    // A run longer than the buffer is still held contiguously.
-    ASSERT_NE(get_record(&block_, 4000, 250, &records), 0);
-    for (int32_t i = 0; i < 250; ++i) {
-        EXPECT_EQ(numberIn(static_cast<char*>(records) + i * kRecordSize), 4000 + i);
+    // A run longer than a window is still held contiguously.
+    ASSERT_NE(get_record(&block_, 4000, kWindow + 250, &records), 0);
+    for (int32_t i = 0; i < kWindow + 250; ++i) {
+        ASSERT_EQ(numberIn(static_cast<char*>(records) + int64_t{i} * kRecordSize), 4000 + i);
     }
     EXPECT_NE(buff_close(&block_), 0);
 }
