@@ -40,6 +40,14 @@ private:
     KnotEnds knot_{};
 };
 
+// Why the grid finds the sweep's knots: when a knot starts at end k, every earlier end
+// is used already (each unused one started a knot of its own), and the sweep's stop at
+// the first unused end farther than the tolerance in x cuts off only ends that lie
+// farther than the tolerance anyway (x is sorted, and distance grows with the x
+// difference). So each knot takes exactly the unused ends after k within the
+// tolerance, in sorted order, up to the limit; the grid offers the same ends in the
+// same order, merged by sorted index from the cells around the knot.
+//
 // A grid over the x-sorted ends. Cells are at least 1% wider than the tolerance, so
 // that every end within the tolerance of a knot lies in the knot's cell or a
 // neighbouring one. Cell columns are monotonic in x and so form runs of consecutive

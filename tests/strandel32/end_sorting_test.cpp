@@ -55,6 +55,10 @@ TEST(EndSorting, GivesTheRecordHeapsortsOrderWithTies)
 {
     const std::string path =
         (std::filesystem::temp_directory_path() / ("strandel-sort-" + std::to_string(getpid()) + ".end")).string();
+    struct Removal {
+        const std::string& path;
+        ~Removal() { std::filesystem::remove(path); }
+    } removal{path};
     std::mt19937 random(5);
     for (const size_t count : {size_t{2}, size_t{3}, size_t{17}, size_t{5000}}) {
         SCOPED_TRACE(count);
@@ -83,7 +87,6 @@ TEST(EndSorting, GivesTheRecordHeapsortsOrderWithTies)
             ASSERT_EQ(sorted.positions[i - 1].x, xOf(reference[i])) << "place " << i;
         }
     }
-    std::filesystem::remove(path);
 }
 
 } // namespace
