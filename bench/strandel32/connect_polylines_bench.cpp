@@ -3,7 +3,12 @@
 // For each: the joining's time and peak resident memory (in a fresh process of its
 // own, so that nothing else counts), and the I/O floor: the time to read and rewrite
 // the same record files. Type A record numbers are 16-bit, so type A stops at 10,000.
+// Then the knot search alone over the same sorted ends, by the plain sweep and by the
+// grid, with a check that both find the same knots.
+#include "joining_steps.h"
+#include "knot_search.h"
 #include "network_generator.h"
+#include "record_file.h"
 #include "strandel32.h"
 
 #include <benchmark/benchmark.h>
@@ -46,6 +51,9 @@ struct Measured {
     double ioFloorCpuSeconds = 0;
     double peakMegabytes = 0;
     long knots = 0;
+    double sweepSeconds = 0;
+    double gridSeconds = 0;
+    bool sameKnots = false;
 };
 
 std::vector<std::pair<Case, Measured>> results;
@@ -154,6 +162,44 @@ Measured connectInChildProcess(const Case& c)
     return measured;
 }
 
+// A fingerprint of every knot's ends, in order.
+template <typename Search>
+uint64_t searchKnots(Search search, const strandel::SortedEnds& sorted, double& seconds)
+{
+    std::vector<uint8_t> used(sorted.positions.size(), 0);
+    uint64_t fingerprint = 1469598103934665603ULL;
+    const auto mix = [&](uint64_t value) { fingerprint = (fingerprint ^ value) * 1099511628211ULL; };
+    const auto start = Clock::now();
+    search(sorted.positions, kTolerance * kTolerance, used, [&](const strandel::KnotEnds& knot) {
+        mix(knot.first);
+        for (uint32_t i = 0; i < knot.joinedCount; ++i) {
+            mix(knot.joined[i]);
+        }
+        mix(knot.beyondLimit.value_or(UINT32_MAX));
+        return true;
+    });
+    seconds = secondsSince(start);
+    return fingerprint;
+}
+
+// The knot search alone, both ways, over the ends the joining sorted (its work file
+// keeps the ends as they were made).
+void compareKnotSearches(const Case& c, Measured& measured)
+{
+    const std::string header = headerOf(c);
+    strandel::RecordFile ends;
+    strandel::SortedEnds sorted;
+    if (!ends.open(header.substr(0, header.rfind('.')) + ".end", 1, strandel::end_record::kSize,
+                   strandel::kExistingFileMode) ||
+        !strandel::sortEndsByX(ends, sorted)) {
+        std::fprintf(stderr, "cannot read the ends of %s\n", header.c_str());
+        return;
+    }
+    const uint64_t sweep = searchKnots(strandel::findKnotsBySweep, sorted, measured.sweepSeconds);
+    const uint64_t grid = searchKnots(strandel::findKnots, sorted, measured.gridSeconds);
+    measured.sameKnots = sweep == grid;
+}
+
 int connectOnce(const char* header, const char* tolerance)
 {
     int32_t knots = 0;
@@ -178,6 +224,7 @@ void joinDataSet(benchmark::State& state, Case c)
         measured.peakMegabytes = joined.peakMegabytes;
         measured.knots = joined.knots;
         state.SetIterationTime(measured.connectSeconds);
+        compareKnotSearches(c, measured);
     }
     state.counters["polylines_per_s"] = static_cast<double>(c.polylines) / measured.connectSeconds;
     state.counters["io_floor_s"] = measured.ioFloorSeconds;
@@ -188,17 +235,20 @@ void joinDataSet(benchmark::State& state, Case c)
 
 void printTable()
 {
-    std::printf("\n%-4s %-7s %9s %8s %8s %8s %8s %7s %10s %8s %8s %8s\n", "type", "network", "polylines",
-                "join s", "cpu s", "I/O s", "I/O cpu", "ratio", "lines/s", "cpu us/l", "peak MB", "knots");
+    std::printf("\n%-4s %-7s %9s %8s %8s %8s %8s %7s %10s %8s %8s %8s %8s %8s %5s\n", "type", "network",
+                "polylines", "join s", "cpu s", "I/O s", "I/O cpu", "ratio", "lines/s", "cpu us/l", "peak MB", "knots",
+                "sweep s", "grid s", "same");
     for (const auto& [c, m] : results) {
-        std::printf("%-4s %-7s %9zu %8.3f %8.3f %8.4f %8.4f %7.1f %10.0f %8.3f %8.1f %8ld\n",
+        std::printf("%-4s %-7s %9zu %8.3f %8.3f %8.4f %8.4f %7.1f %10.0f %8.3f %8.1f %8ld %8.3f %8.3f %5s\n",
                     c.type == strandel::LineType::A ? "A" : "B",
                     c.kind == linegen::NetworkKind::Grid ? "grid" : "random", c.polylines, m.connectSeconds,
                     m.connectCpuSeconds, m.ioFloorSeconds, m.ioFloorCpuSeconds,
                     m.connectCpuSeconds / std::max(m.ioFloorCpuSeconds, 1e-6), c.polylines / m.connectSeconds,
-                    1e6 * m.connectCpuSeconds / c.polylines, m.peakMegabytes, m.knots);
+                    1e6 * m.connectCpuSeconds / c.polylines, m.peakMegabytes, m.knots, m.sweepSeconds,
+                    m.gridSeconds, m.sameKnots ? "yes" : "NO");
     }
-    std::printf("ratio: CPU time of the joining over CPU time of reading and rewriting the record files\n");
+    std::printf("ratio: CPU time of the joining over CPU time of reading and rewriting the record files\n"
+                "sweep s, grid s: the knot search alone over the same sorted ends; same: identical knots\n");
 }
 
 } // namespace
