@@ -17,7 +17,8 @@ void deletePolyline(DataSetRun& run, uint8_t* record, int32_t id)
     run.layout.polyline.id.store(record, -id);
     run.polylines.markChanged();
     const IntField valid = run.layout.header.validPolylines;
-    run.header.set(valid, run.header.get(valid) - 1);
+    // A corrupt count at the bottom of its range wraps rather than overflows.
+    run.header.set(valid, static_cast<int32_t>(int64_t{run.header.get(valid)} - 1));
 }
 
 // Type A follows the chain of first records; a chain that does not move forward
