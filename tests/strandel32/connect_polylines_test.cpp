@@ -291,6 +291,33 @@ TEST_P(ConnectPolylinesTest, ZeroLengthExitEndsTheRunAndKeepsTheHeader)
     EXPECT_EQ(dataSet().readHeader().knotCount, 0);
 }
 
+TEST_P(ConnectPolylinesTest, LogCoordinatesFollowTheCoordinateBound)
+{
+    for (const auto& [bound, shown] : {std::pair{1000.0F, "-5.26000, 3.00000"}, std::pair{200000.0F, "-5.3, 3.0"}}) {
+        SCOPED_TRACE(bound);
+        dataSet().write({line({{-5.26F, 3}, {10, 0}, {10, 0}})}, bound);
+        ASSERT_EQ(ConnectPolylines(headerName().c_str(), 1.0F, &knots_, logPath().c_str()), 1);
+        EXPECT_THAT(log(), HasSubstr(", 1,  No Exit for Polyline., " + std::string(shown) + "\n"));
+    }
+}
+
+TEST_P(ConnectPolylinesTest, PolylineFileEndingBeforeItsLastPolylineEndsTheRun)
+{
+    dataSet().write({line({{0, 0}, {10, 0}})});
+    std::vector<uint8_t> header = fixture::readBytes(dataSet().header());
+    if (GetParam() == Type::A) {
+        fixture::putInt16(header, 14, 9);  // record number of the last polyline
+    } else {
+        fixture::putInt32(header, 32, 9);
+    }
+    fixture::writeBytes(dataSet().header(), header);
+
+    ::testing::internal::CaptureStdout();
+    EXPECT_EQ(ConnectPolylines(headerName().c_str(), 1.0F, &knots_, logPath().c_str()), 0);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "Unexpected end of file.\n");
+    EXPECT_TRUE(shownMessages.empty());
+}
+
 TEST_P(ConnectPolylinesTest, DataSetWithoutPolylinesMakesNoKnots)
 {
     EXPECT_EQ(connect({}, 1.0F), 1);
@@ -373,6 +400,14 @@ INSTANTIATE_TEST_SUITE_P(BothTypes, ConnectPolylinesTest, ::testing::Values(Type
                          [](const auto& info) { return info.param == Type::A ? "TypeA" : "TypeB"; });
 
 using ConnectPolylinesNames = ScratchFolder;
+
+TEST_F(ConnectPolylinesNames, MessagesGoToStandardErrorWithoutAHandler)
+{
+    SetMessageBoxHandler(nullptr);
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(ConnectPolylines(nullptr, 1.0F, nullptr, nullptr), 0);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "No File: No data set or list file was named.\n");
+}
 
 TEST_F(ConnectPolylinesNames, FailuresBeforeAnyDataSetShowTheirMessage)
 {
