@@ -318,6 +318,25 @@ TEST_P(ConnectPolylinesTest, PolylineFileEndingBeforeItsLastPolylineEndsTheRun)
     EXPECT_TRUE(shownMessages.empty());
 }
 
+TEST_P(ConnectPolylinesTest, PolylineWhosePointsCannotBeReadIsSkipped)
+{
+    std::vector<std::pair<float, float>> longLine;
+    for (int i = 0; i < 30; ++i) {
+        longLine.emplace_back(100.0F + i, 0.0F);
+    }
+    dataSet().write({line({{0, 0}, {10, 0}}), line(longLine)});
+    // Cut the long line's last point off the file that holds it.
+    const fs::path points = dataSet().component(GetParam() == Type::A ? ".gst" : ".ucr");
+    fs::resize_file(points, fs::file_size(points) - (GetParam() == Type::A ? 128 : 8));
+
+    ASSERT_EQ(ConnectPolylines(headerName().c_str(), 1.0F, &knots_, logPath().c_str()), 1);
+
+    EXPECT_EQ(knots_, 2);
+    ASSERT_EQ(shownMessages.size(), 1U);
+    EXPECT_EQ(shownMessages[0].caption, "Connect Polylines");
+    EXPECT_EQ(shownMessages[0].text, "Failed to read Polyline.");
+}
+
 TEST_P(ConnectPolylinesTest, DataSetWithoutPolylinesMakesNoKnots)
 {
     EXPECT_EQ(connect({}, 1.0F), 1);
