@@ -19,7 +19,8 @@ struct SortedEnds {
     std::vector<int32_t> extentReferences;  // + extent: first point, - extent: last point
 };
 
-// Sorts the end records by x ascending (heapsort). False: the ends cannot be read.
+// Copies the end records into sorted, ordered by x ascending as the heapsort leaves
+// them. False: the ends cannot be read.
 bool sortEndsByX(RecordFile& ends, SortedEnds& sorted);
 
 // Gathers the ends into knots, snaps them, orders them by exit angle, links them
