@@ -248,7 +248,8 @@ void printTable()
                     m.gridSeconds, m.sameKnots ? "yes" : "NO");
     }
     std::printf("ratio: CPU time of the joining over CPU time of reading and rewriting the record files\n"
-                "sweep s, grid s: the knot search alone over the same sorted ends; same: identical knots\n");
+                "sweep s, grid s: the knot search alone over the same sorted ends; same: identical knots\n"
+                "for scale: a peer that queries an index once per line end joins about 1,600 lines/s\n");
 }
 
 } // namespace
