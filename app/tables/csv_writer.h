@@ -1,0 +1,13 @@
+// Writing records as comma-separated values (RFC 4180): a field is quoted
+// when it holds a comma, a quote or a line break, and quotes are doubled.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace verdalis {
+
+// One record, ending in CRLF as RFC 4180 has it.
+std::string csvLine(const std::vector<std::string>& fields);
+
+} // namespace verdalis
