@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <csignal>
 #include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -58,6 +59,33 @@ void writeAll(int fd, std::string_view bytes, const std::filesystem::path& path)
     }
 }
 
+std::string temporaryPrefix(const std::filesystem::path& path)
+{
+    return "." + path.filename().string() + ".new-";
+}
+
+// A writer killed between creating its new file and the rename leaves that
+// file behind; it is removed once its process is gone.
+void removeStaleTemporaries(const std::filesystem::path& directory, const std::filesystem::path& path)
+{
+    const std::string prefix = temporaryPrefix(path);
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(directory, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (!name.starts_with(prefix)) {
+            continue;
+        }
+        const std::string digits = name.substr(prefix.size());
+        if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos || digits.size() > 9) {
+            continue;
+        }
+        const auto pid = static_cast<pid_t>(std::stol(digits));
+        if (pid != ::getpid() && ::kill(pid, 0) != 0 && errno == ESRCH) {
+            ::unlink(it->path().c_str());
+        }
+    }
+}
+
 } // namespace
 
 std::optional<FileStamp> fileStamp(const std::filesystem::path& path)
@@ -86,8 +114,8 @@ std::string readWholeFile(const std::filesystem::path& path)
 void replaceFile(const std::filesystem::path& path, std::string_view bytes)
 {
     const std::filesystem::path directory = path.parent_path().empty() ? "." : path.parent_path();
-    const std::filesystem::path temporary =
-        directory / ("." + path.filename().string() + ".new-" + std::to_string(::getpid()));
+    removeStaleTemporaries(directory, path);
+    const std::filesystem::path temporary = directory / (temporaryPrefix(path) + std::to_string(::getpid()));
     mode_t mode = kNewFileMode;
     if (struct stat info {}; ::stat(path.c_str(), &info) == 0) {
         mode = info.st_mode & 07777;

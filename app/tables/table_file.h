@@ -24,7 +24,8 @@ std::string readWholeFile(const std::filesystem::path& path);
 
 // Writes `bytes` to a new file beside `path`, flushes it to the disk, renames
 // it over `path` and flushes the directory. On failure `path` is untouched,
-// the new file is removed and TableError names the file.
+// the new file is removed and TableError names the file. New files that
+// writers killed before their rename left behind are removed first.
 void replaceFile(const std::filesystem::path& path, std::string_view bytes);
 
 } // namespace verdalis
