@@ -108,8 +108,23 @@ std::optional<bool> parseLogical(std::string_view text)
     return std::nullopt;
 }
 
+// Whole numbers beyond this are not converted: the cast would overflow.
+constexpr double kWholeNumberLimit = 9.0e18;
+
+std::optional<int64_t> roundToWhole(double number)
+{
+    const double rounded = std::nearbyint(number);
+    if (!(std::fabs(rounded) <= kWholeNumberLimit)) {
+        return std::nullopt;
+    }
+    return static_cast<int64_t>(rounded);
+}
+
 std::string timestampText(double milliseconds)
 {
+    if (!(milliseconds >= 0 && milliseconds <= kWholeNumberLimit)) {
+        return shortestDecimal(milliseconds);
+    }
     const auto total = static_cast<int64_t>(std::floor(milliseconds));
     const int64_t day = total / kMillisecondsPerDay;
     return formatIsoDate(civilFromDayNumber(day)) + " " + formatTimeOfDay(total % kMillisecondsPerDay);
@@ -165,7 +180,11 @@ int64_t cellInteger(const FieldDef& field, const Value& value)
     if (const auto* whole = std::get_if<int64_t>(&value); whole && isWholeNumberType(field.type)) {
         return *whole;
     }
-    return static_cast<int64_t>(std::nearbyint(cellNumber(field, value)));
+    const auto whole = roundToWhole(cellNumber(field, value));
+    if (!whole) {
+        throw ConversionError("the value of column " + field.name + " is too large for a whole number");
+    }
+    return *whole;
 }
 
 Value cellFromText(const FieldDef& field, std::string_view text)
@@ -239,11 +258,11 @@ Value cellFromNumber(const FieldDef& field, double number)
     case FieldType::Time: rejectNumericUse(field);
     default: break;
     }
-    const double rounded = std::nearbyint(number);
-    if (std::fabs(rounded) > 9.0e18) {
+    const auto whole = roundToWhole(number);
+    if (!whole) {
         throw ConversionError("column " + field.name + " cannot hold " + shortestDecimal(number));
     }
-    return static_cast<int64_t>(rounded);
+    return *whole;
 }
 
 Value cellFromInteger(const FieldDef& field, int64_t number)

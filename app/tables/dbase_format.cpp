@@ -230,11 +230,7 @@ std::string numberText(const FieldDef& field, const Value& value)
         }
         return floatText(field, static_cast<double>(*whole));
     }
-    const double number = std::get<double>(value);
-    if (field.decimals == 0) {
-        return std::to_string(static_cast<int64_t>(std::nearbyint(number)));
-    }
-    return floatText(field, number);
+    return floatText(field, std::get<double>(value));
 }
 
 std::string encodeCell(const FieldDef& field, const Value& value)

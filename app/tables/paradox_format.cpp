@@ -65,6 +65,12 @@ constexpr uint8_t kAutoIncrement = 0x16;
 constexpr uint8_t kLogicalFalse = 0x80;
 constexpr uint8_t kLogicalTrue = 0x81;
 constexpr int64_t kLastDayNumber = 3'652'059; // 9999-12-31
+constexpr double kTimestampLimit = static_cast<double>((kLastDayNumber + 1) * kMillisecondsPerDay);
+
+bool isValidTimestamp(double milliseconds)
+{
+    return milliseconds >= static_cast<double>(kMillisecondsPerDay) && milliseconds < kTimestampLimit;
+}
 
 struct TypeCode {
     uint8_t code;
@@ -296,8 +302,14 @@ Value readCell(const ByteReader& in, const FieldDef& field, std::string_view raw
     }
     switch (field.type) {
     case FieldType::Float:
-    case FieldType::Money:
-    case FieldType::Timestamp: return decodeDouble(raw);
+    case FieldType::Money: return decodeDouble(raw);
+    case FieldType::Timestamp: {
+        const double stamp = decodeDouble(raw);
+        if (!isValidTimestamp(stamp)) {
+            in.fail("field " + field.name + " holds an impossible timestamp");
+        }
+        return stamp;
+    }
     case FieldType::Logical:
         if (static_cast<uint8_t>(raw[0]) != kLogicalFalse && static_cast<uint8_t>(raw[0]) != kLogicalTrue) {
             in.fail("field " + field.name + " holds the logical byte " + std::to_string(static_cast<uint8_t>(raw[0])));
@@ -391,9 +403,14 @@ std::string encodeCell(const FieldDef& field, const Value& value)
         out.resize(size, '\0');
         return out;
     case FieldType::Logical: return std::string(1, static_cast<char>(std::get<bool>(value) ? kLogicalTrue : kLogicalFalse));
+    case FieldType::Timestamp:
+        if (!isValidTimestamp(std::get<double>(value))) {
+            throw TableError("column " + field.name + ": the timestamp is outside the years 1 to 9999");
+        }
+        putBigEndian(out, encodeDouble(std::get<double>(value)), size);
+        return out;
     case FieldType::Float:
-    case FieldType::Money:
-    case FieldType::Timestamp: putBigEndian(out, encodeDouble(std::get<double>(value)), size); return out;
+    case FieldType::Money: putBigEndian(out, encodeDouble(std::get<double>(value)), size); return out;
     default: break;
     }
     // Whole numbers: the most negative value would encode as all zeros, which
