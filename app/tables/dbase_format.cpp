@@ -173,9 +173,11 @@ Value readDate(const ByteReader& in, const FieldDef& field, std::string_view raw
     if (text.empty() || text == "00000000") {
         return {};
     }
-    const std::string iso = std::string(text.substr(0, 4)) + "-" + std::string(text.substr(4, 2)) + "-"
-        + std::string(text.substr(6, 2));
-    const auto date = text.size() == kDateLength ? parseIsoDate(iso) : std::nullopt;
+    std::optional<CivilDate> date;
+    if (text.size() == kDateLength) {
+        date = parseIsoDate(std::string(text.substr(0, 4)) + "-" + std::string(text.substr(4, 2)) + "-"
+                            + std::string(text.substr(6, 2)));
+    }
     if (!date) {
         in.fail("column " + field.name + " holds '" + std::string(text) + "', which is not a date");
     }

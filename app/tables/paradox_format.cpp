@@ -46,7 +46,6 @@ constexpr size_t kHeaderGranule = 0x800;
 constexpr size_t kBlockHeaderSize = 6;
 constexpr size_t kKilobyte = 1024;
 constexpr uint8_t kBlockSizesKb[] = {1, 2, 3, 4, 8, 16, 32};
-constexpr uint8_t kDefaultBlockSizeKb = 4;
 constexpr size_t kMaxFields = 255;
 constexpr int kMaxAlphaLength = 255;
 

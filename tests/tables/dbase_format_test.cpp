@@ -63,8 +63,9 @@ std::string handMadeDbf(const std::vector<HandField>& fields, const std::vector<
     return bytes;
 }
 
-const std::vector<HandField> kSampleFields = {{"NAME", 'C', 5, 0}, {"RATE", 'N', 5, 1}};
-const std::vector<std::string> kSampleRecords = {" abc    1.5", "*gone   2.0", " \xE9t\xE9   -0.5"};
+const std::vector<HandField> kSampleFields = {{"NAME", 'C', 5, 0}, {"RATE", 'N', 5, 1}, {"DAY", 'D', 8, 0}};
+const std::vector<std::string> kSampleRecords = {" abc    1.520240229", "*gone   2.0        ",
+                                                 " \xE9t\xE9   -0.5        "};
 
 std::vector<std::vector<std::string>> readAllText(Table& table)
 {
@@ -88,7 +89,8 @@ TEST(DbaseFormat, ReadsAHandMadeTableSkippingDeletedRecords)
     EXPECT_EQ(table.recordCount(), 2u);
     EXPECT_EQ(table.fieldDef(0).type, FieldType::Text);
     EXPECT_EQ(table.fieldDef(1).type, FieldType::Float);
-    EXPECT_EQ(readAllText(table), (std::vector<std::vector<std::string>>{{"abc", "1.5"}, {"\u00E9t\u00E9", "-0.5"}}));
+    EXPECT_EQ(readAllText(table),
+              (std::vector<std::vector<std::string>>{{"abc", "1.5", "2024-02-29"}, {"\u00E9t\u00E9", "-0.5", ""}}));
 }
 
 TEST(DbaseFormat, RoundTripsEveryColumnType)
@@ -206,9 +208,11 @@ TEST(DbaseFormat, ReportsCorruptFilesNamingFileAndProblem)
         {"truncated records", [](std::string& b) { b.resize(b.size() - 8); }, "truncated"},
         {"record count", [](std::string& b) { b[4] = 100; }, "truncated"},
         {"memo column", [](std::string& b) { b[32 + 11] = 'M'; }, "unsupported type"},
-        {"number text", [](std::string& b) { b[97 + 6] = 'x'; }, "not a number"},
-        {"deletion flag", [](std::string& b) { b[97] = 'Q'; }, "deletion flag"},
-        {"no terminator", [](std::string& b) { b[96] = 'X'; }, "descriptors"},
+        {"number text", [](std::string& b) { b[129 + 6] = 'x'; }, "not a number"},
+        {"impossible date", [](std::string& b) { b[129 + 15] = '9'; }, "not a date"},
+        {"short date", [](std::string& b) { b.replace(129 + 17, 2, "  "); }, "not a date"},
+        {"deletion flag", [](std::string& b) { b[129] = 'Q'; }, "deletion flag"},
+        {"no terminator", [](std::string& b) { b[128] = 'X'; }, "descriptors"},
         {"zero width", [](std::string& b) { b[32 + 16] = 0; }, "length 0"},
     };
     TempDir dir;
@@ -228,7 +232,7 @@ TEST(DbaseFormat, ReportsCorruptFilesNamingFileAndProblem)
 TEST(DbaseFormat, ReadsOnlyPlainTextUnderForeignLanguageDrivers)
 {
     TempDir dir;
-    dir.write("dos.dbf", handMadeDbf(kSampleFields, {" abc    1.5"}, 0x01));
+    dir.write("dos.dbf", handMadeDbf(kSampleFields, {kSampleRecords[0]}, 0x01));
     Table table;
     table.open(dir.path(), "dos.dbf");
     EXPECT_EQ(table.field("NAME").asText(), "abc");
