@@ -42,6 +42,15 @@ std::optional<int64_t> parseWholeNumber(std::string_view text)
     return value;
 }
 
+std::optional<double> parseNumber(std::string_view text)
+{
+    double number = 0;
+    if (!tryTextToNumber(text, number)) {
+        return std::nullopt;
+    }
+    return number;
+}
+
 // "M/D/YYYY" with one- or two-digit month and day.
 std::optional<CivilDate> parseMonthDayYear(std::string_view text)
 {
@@ -192,53 +201,23 @@ Value cellFromText(const FieldDef& field, std::string_view text)
     if (text.empty()) {
         return {};
     }
+    const auto accept = [&](const auto& parsed) -> Value {
+        if (!parsed) {
+            rejectText(field, text);
+        }
+        return *parsed;
+    };
     switch (field.type) {
     case FieldType::Text: return std::string(text);
     case FieldType::Integer:
     case FieldType::Short:
-    case FieldType::AutoIncrement: {
-        const auto whole = parseWholeNumber(text);
-        if (!whole) {
-            rejectText(field, text);
-        }
-        return *whole;
-    }
+    case FieldType::AutoIncrement: return accept(parseWholeNumber(text));
     case FieldType::Float:
-    case FieldType::Money: {
-        double number = 0;
-        if (!tryTextToNumber(text, number)) {
-            rejectText(field, text);
-        }
-        return number;
-    }
-    case FieldType::Logical: {
-        const auto flag = parseLogical(text);
-        if (!flag) {
-            rejectText(field, text);
-        }
-        return *flag;
-    }
-    case FieldType::Date: {
-        const auto day = parseDay(text);
-        if (!day) {
-            rejectText(field, text);
-        }
-        return *day;
-    }
-    case FieldType::Time: {
-        const auto time = parseTimeOfDay(text);
-        if (!time) {
-            rejectText(field, text);
-        }
-        return *time;
-    }
-    case FieldType::Timestamp: {
-        const auto stamp = parseTimestamp(text);
-        if (!stamp) {
-            rejectText(field, text);
-        }
-        return *stamp;
-    }
+    case FieldType::Money: return accept(parseNumber(text));
+    case FieldType::Logical: return accept(parseLogical(text));
+    case FieldType::Date: return accept(parseDay(text));
+    case FieldType::Time: return accept(parseTimeOfDay(text));
+    case FieldType::Timestamp: return accept(parseTimestamp(text));
     }
     rejectText(field, text);
 }

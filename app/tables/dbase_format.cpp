@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <limits>
 
 namespace verdalis {
 namespace {
@@ -118,7 +119,9 @@ FieldDef readDescriptor(const ByteReader& in, size_t offset)
             in.fail(where + " has an impossible numeric width " + std::to_string(field.size) + "."
                     + std::to_string(field.decimals));
         }
-        field.type = field.decimals == 0 ? FieldType::Integer : FieldType::Float;
+        // Whole-number columns as wide as ours hold 32-bit integers; wider
+        // ones and those with decimals read as floats.
+        field.type = field.decimals == 0 && field.size <= kIntegerWidth ? FieldType::Integer : FieldType::Float;
         break;
     case 'L':
         field.type = FieldType::Logical;
@@ -417,6 +420,10 @@ std::vector<FieldDef> dbaseFields(std::vector<FieldDef> fields)
 
 void checkDbaseCell(const FieldDef& field, const Value& value)
 {
+    if (const auto* whole = std::get_if<int64_t>(&value); whole && field.type == FieldType::Integer
+        && (*whole < std::numeric_limits<int32_t>::min() || *whole > std::numeric_limits<int32_t>::max())) {
+        throw TableError("column " + field.name + ": " + std::to_string(*whole) + " is out of range for a 32-bit integer");
+    }
     encodeCell(field, value);
 }
 

@@ -27,7 +27,8 @@ std::string writeDbase(const TableData& data);
 // Raises TableError for types dBASE does not have.
 std::vector<FieldDef> dbaseFields(std::vector<FieldDef> fields);
 
-// Raises TableError when `value` does not fit the column on disk.
+// Raises TableError when `value` does not fit the column on disk, and for
+// integer columns outside the 32-bit range.
 void checkDbaseCell(const FieldDef& field, const Value& value);
 
 } // namespace verdalis

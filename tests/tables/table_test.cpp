@@ -218,6 +218,28 @@ TEST_P(TableTest, EditsPostsCancelsAndDeletes)
     EXPECT_DOUBLE_EQ(table.field("Yield").asFloat(), 71.5);
 }
 
+TEST_P(TableTest, KeepsTheChangeInTheEditBufferWhenThePostCannotWrite)
+{
+    Table table;
+    openCrops(table);
+    table.edit();
+    table.field("Name").setText("Maize");
+    // A directory in the table's place makes the rename fail.
+    std::filesystem::remove(dir_ / fileName_);
+    std::filesystem::create_directories(dir_ / fileName_ / "occupied");
+    EXPECT_THAT([&] { table.post(); }, ThrowsMessage<TableError>(HasSubstr(fileName_)));
+    EXPECT_EQ(table.state(), Table::State::Edit);
+    EXPECT_EQ(table.field("Name").asText(), "Maize");
+    std::filesystem::remove_all(dir_ / fileName_);
+    table.post();
+    table.close();
+    TableCache::instance().clear();
+    openCrops(table);
+    EXPECT_EQ(table.field("Name").asText(), "Maize");
+    EXPECT_EQ(table.recordCount(), 6u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()), {}), 1);
+}
+
 TEST_P(TableTest, RunsEventHandlersAndLetsBeforeDeleteRefuse)
 {
     Table table;
