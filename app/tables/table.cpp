@@ -41,6 +41,17 @@ std::optional<size_t> findField(const TableData& data, std::string_view name)
     return std::nullopt;
 }
 
+// A table named without extension for an explicit type gets that type's
+// extension: ("UserInputs", dBASE) is UserInputs.dbf.
+std::string withExtension(TableType type, std::string_view fileName)
+{
+    std::string name(fileName);
+    if (type != TableType::ByExtension && std::filesystem::path(name).extension().empty()) {
+        name += type == TableType::Paradox ? ".db" : ".dbf";
+    }
+    return name;
+}
+
 TableFormat formatFor(TableType type, std::string_view fileName)
 {
     switch (type) {
@@ -96,17 +107,18 @@ Table::~Table() = default;
 void Table::create(const std::filesystem::path& dir, std::string_view fileName, TableType type,
                    const std::vector<FieldDef>& fields)
 {
+    const std::string name = withExtension(type, fileName);
     TableData data;
-    data.format = formatFor(type, fileName);
+    data.format = formatFor(type, name);
     data.fields = physicalFields(data.format, fields);
     for (size_t i = 0; i < data.fields.size(); ++i) {
         for (size_t j = 0; j < i; ++j) {
             if (equalsIgnoringCase(data.fields[i].name, data.fields[j].name)) {
-                throw TableError(std::string(fileName) + ": the column " + data.fields[i].name + " appears twice");
+                throw TableError(name + ": the column " + data.fields[i].name + " appears twice");
             }
         }
     }
-    const std::filesystem::path path = resolveCaseInsensitive(dir, fileName);
+    const std::filesystem::path path = resolveCaseInsensitive(dir, name);
     data.paradox.tableName = path.stem().string();
     replaceFile(path, encodeTable(data));
     TableCache::instance().store(path, std::make_shared<const TableData>(std::move(data)));
@@ -125,8 +137,9 @@ void Table::setReadOnly(bool readOnly) { readOnly_ = readOnly; }
 void Table::open(const std::filesystem::path& dir, std::string_view fileName, TableType type)
 {
     close();
-    const TableFormat format = formatFor(type, fileName);
-    const std::filesystem::path path = resolveCaseInsensitive(dir, fileName);
+    const std::string name = withExtension(type, fileName);
+    const TableFormat format = formatFor(type, name);
+    const std::filesystem::path path = resolveCaseInsensitive(dir, name);
     std::shared_ptr<const TableData> data = TableCache::instance().load(path, format);
     std::vector<ResolvedFilterTerm> filter;
     if (!filterExpression_.empty()) {

@@ -81,7 +81,8 @@ public:
     Table& operator=(const Table&) = delete;
 
     // Creates (or replaces) the file `dir/fileName` as an empty table with
-    // these columns. The table object itself stays closed.
+    // these columns. The table object itself stays closed. A name without
+    // extension gets the one of `type` (".db", ".dbf"), here and in open.
     static void create(const std::filesystem::path& dir, std::string_view fileName, TableType type,
                        const std::vector<FieldDef>& fields);
 

@@ -3,6 +3,9 @@
 // so the file is parsed and the key index built. Warm: the file is unchanged
 // since the last lookup, so only a stat, an index probe and a read remain;
 // its cost should not grow with the row count.
+//
+// Also: a grid page (40 rows of every column at a random record number) on
+// an open table, and one post, which rewrites the whole file.
 #include "tables/paradox_format.h"
 #include "tables/table.h"
 #include "tables/table_cache.h"
@@ -64,8 +67,44 @@ void lookup(benchmark::State& state, bool warm)
 void BM_LookupCold(benchmark::State& state) { lookup(state, false); }
 void BM_LookupWarm(benchmark::State& state) { lookup(state, true); }
 
+void BM_GridPage(benchmark::State& state)
+{
+    const std::filesystem::path& path = tableWithRows(state.range(0));
+    Table table;
+    table.open(path.parent_path(), path.filename().string());
+    constexpr size_t kPageRows = 40;
+    size_t top = 0;
+    for (auto _ : state) {
+        top = (top + 7'777) % (table.recordCount() - kPageRows);
+        for (size_t row = top; row < top + kPageRows; ++row) {
+            for (size_t column = 0; column < table.fieldCount(); ++column) {
+                benchmark::DoNotOptimize(table.textAt(row, column));
+            }
+        }
+    }
+    state.counters["rows"] = static_cast<double>(state.range(0));
+}
+
+void BM_PostOneEdit(benchmark::State& state)
+{
+    const std::filesystem::path& original = tableWithRows(state.range(0));
+    const std::filesystem::path path = original.parent_path() / ("edited-" + original.filename().string());
+    std::filesystem::copy_file(original, path, std::filesystem::copy_options::overwrite_existing);
+    Table table;
+    table.open(path.parent_path(), path.filename().string());
+    double value = 0;
+    for (auto _ : state) {
+        table.edit();
+        table.field("Value").setFloat(++value);
+        table.post();
+    }
+    state.counters["rows"] = static_cast<double>(state.range(0));
+}
+
 BENCHMARK(BM_LookupCold)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LookupWarm)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GridPage)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PostOneEdit)->Arg(1'000)->Arg(10'000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -349,6 +349,18 @@ TEST(FileLookup, FindsNamesIgnoringCaseWhenTheExactNameIsMissing)
     EXPECT_EQ(resolveCaseInsensitive(dir / "no-such-dir", "a.db"), dir / "no-such-dir" / "a.db");
 }
 
+TEST(TableOpen, GivesNamesWithoutExtensionTheExtensionOfTheType)
+{
+    TempDir dir;
+    Table::create(dir.path(), "UserInputs", TableType::Dbase, {{"RecordName", FieldType::Text, 80}});
+    EXPECT_TRUE(std::filesystem::exists(dir / "UserInputs.dbf"));
+    Table table;
+    table.open(dir.path(), "userinputs", TableType::Dbase);
+    EXPECT_EQ(table.path(), dir / "UserInputs.dbf");
+    EXPECT_THAT([&] { table.open(dir.path(), "UserInputs", TableType::ByExtension); },
+                ThrowsMessage<TableError>(HasSubstr("extension")));
+}
+
 TEST(TableOpen, ReportsMissingFilesAndUnknownExtensions)
 {
     TempDir dir;
