@@ -31,6 +31,15 @@ std::vector<std::string_view> splitKeyColumns(std::string_view text)
     }
 }
 
+std::optional<size_t> rowIndexOf(const TableData& data, uint64_t rowId)
+{
+    const auto it = std::find_if(data.rows.begin(), data.rows.end(), [&](const Row& row) { return row.id == rowId; });
+    if (it == data.rows.end()) {
+        return std::nullopt;
+    }
+    return static_cast<size_t>(it - data.rows.begin());
+}
+
 std::optional<size_t> findField(const TableData& data, std::string_view name)
 {
     for (size_t i = 0; i < data.fields.size(); ++i) {
@@ -120,6 +129,7 @@ void Table::create(const std::filesystem::path& dir, std::string_view fileName, 
     }
     const std::filesystem::path path = resolveCaseInsensitive(dir, name);
     data.paradox.tableName = path.stem().string();
+    data.lineage = TableCache::instance().newLineage();
     replaceFile(path, encodeTable(data));
     TableCache::instance().store(path, std::make_shared<const TableData>(std::move(data)));
 }
@@ -140,7 +150,8 @@ void Table::open(const std::filesystem::path& dir, std::string_view fileName, Ta
     const std::string name = withExtension(type, fileName);
     const TableFormat format = formatFor(type, name);
     const std::filesystem::path path = resolveCaseInsensitive(dir, name);
-    std::shared_ptr<const TableData> data = TableCache::instance().load(path, format);
+    LoadedTable loaded = TableCache::instance().load(path, format);
+    const std::shared_ptr<const TableData>& data = loaded.data;
     std::vector<ResolvedFilterTerm> filter;
     if (!filterExpression_.empty()) {
         for (const FilterTerm& term : parseFilter(filterExpression_)) {
@@ -152,7 +163,8 @@ void Table::open(const std::filesystem::path& dir, std::string_view fileName, Ta
         }
     }
     path_ = path;
-    data_ = std::move(data);
+    data_ = std::move(loaded.data);
+    stamp_ = loaded.stamp;
     filter_ = std::move(filter);
     applyFilter();
     state_ = State::Browse;
@@ -487,11 +499,48 @@ void Table::edit()
     state_ = State::Edit;
 }
 
+// Other Table objects of this process store every write in the cache, so
+// its entry (when it shares our lineage) is the newest version of the file.
+// Timestamps alone could not tell two writes within one clock tick apart.
+std::shared_ptr<const TableData> Table::latestData() const
+{
+    LoadedTable newest{data_, stamp_};
+    if (auto cached = TableCache::instance().peek(path_); cached && cached->data->lineage == data_->lineage) {
+        newest = std::move(*cached);
+    }
+    const std::optional<FileStamp> now = fileStamp(path_);
+    if (now && *now != newest.stamp) {
+        throw TableError(describe() + ": the table was changed by another program since it was opened; open it again");
+    }
+    return newest.data;
+}
+
 void Table::commit(std::shared_ptr<TableData> changed)
 {
     replaceFile(path_, encodeTable(*changed));
     data_ = std::move(changed);
-    TableCache::instance().store(path_, data_);
+    stamp_ = TableCache::instance().store(path_, data_);
+    applyFilter();
+}
+
+void Table::positionOnRow(std::optional<uint64_t> rowId)
+{
+    const size_t count = recordCount();
+    const std::optional<size_t> row = rowId ? rowIndexOf(*data_, *rowId) : std::nullopt;
+    if (const auto position = row ? positionOfRow(*row) : std::nullopt) {
+        position_ = *position;
+    } else {
+        position_ = count == 0 ? 0 : std::min(position_, count - 1);
+    }
+    eof_ = bof_ = count == 0;
+}
+
+std::optional<uint64_t> Table::currentRowId() const
+{
+    if (recordCount() == 0) {
+        return std::nullopt;
+    }
+    return data_->rows[rowOfPosition(position_)].id;
 }
 
 void Table::post()
@@ -500,32 +549,25 @@ void Table::post()
     if (state_ == State::Browse) {
         return;
     }
-    auto changed = std::make_shared<TableData>(*data_);
-    size_t row = 0;
+    auto changed = std::make_shared<TableData>(*latestData());
+    uint64_t rowId = buffer_.id;
     if (state_ == State::Insert) {
         for (size_t i = 0; i < changed->fields.size(); ++i) {
             if (changed->fields[i].type == FieldType::AutoIncrement && isEmpty(buffer_.cells[i])) {
                 buffer_.cells[i] = int64_t{++changed->paradox.autoIncrement};
             }
         }
-        changed->appendRow(buffer_.cells);
-        row = changed->rows.size() - 1;
+        rowId = changed->appendRow(buffer_.cells).id;
+    } else if (const auto row = rowIndexOf(*changed, rowId)) {
+        changed->rows[*row].cells = buffer_.cells;
     } else {
-        row = rowOfPosition(position_);
-        changed->rows[row].cells = buffer_.cells;
+        throw TableError(describe() + ": the record being edited was deleted meanwhile");
     }
     commit(std::move(changed));
     const bool inserted = state_ == State::Insert;
     state_ = State::Browse;
     buffer_ = Row{};
-    applyFilter();
-    if (const auto position = positionOfRow(row)) {
-        position_ = *position;
-        eof_ = bof_ = false;
-    } else {
-        position_ = std::min(position_, recordCount() == 0 ? 0 : recordCount() - 1);
-        eof_ = bof_ = recordCount() == 0;
-    }
+    positionOnRow(rowId);
     if (inserted) {
         scrolled();
     }
@@ -545,15 +587,26 @@ bool Table::deleteRecord()
     if (recordCount() == 0 || (beforeDelete_ && !beforeDelete_(*this))) {
         return false;
     }
-    auto changed = std::make_shared<TableData>(*data_);
-    changed->rows.erase(changed->rows.begin() + static_cast<std::ptrdiff_t>(rowOfPosition(position_)));
+    const uint64_t rowId = *currentRowId();
+    auto changed = std::make_shared<TableData>(*latestData());
+    if (const auto row = rowIndexOf(*changed, rowId)) {
+        changed->rows.erase(changed->rows.begin() + static_cast<std::ptrdiff_t>(*row));
+    }
     commit(std::move(changed));
-    applyFilter();
-    const size_t count = recordCount();
-    position_ = count == 0 ? 0 : std::min(position_, count - 1);
-    eof_ = bof_ = count == 0;
+    positionOnRow(std::nullopt);
     scrolled();
     return true;
+}
+
+void Table::refresh()
+{
+    requireBrowseOrPost();
+    const std::optional<uint64_t> rowId = currentRowId();
+    LoadedTable latest = TableCache::instance().load(path_, data_->format);
+    data_ = std::move(latest.data);
+    stamp_ = latest.stamp;
+    applyFilter();
+    positionOnRow(rowId);
 }
 
 // --- Bookmarks ---------------------------------------------------------------
@@ -564,21 +617,14 @@ Table::Bookmark Table::bookmark() const
     if (state_ == State::Edit) {
         return Bookmark{buffer_.id};
     }
-    if (recordCount() == 0) {
-        return Bookmark{UINT64_MAX};
-    }
-    return Bookmark{data_->rows[rowOfPosition(position_)].id};
+    return Bookmark{currentRowId().value_or(UINT64_MAX)};
 }
 
 bool Table::gotoBookmark(const Bookmark& mark)
 {
     requireBrowseOrPost();
-    const auto& rows = data_->rows;
-    const auto it = std::find_if(rows.begin(), rows.end(), [&](const Row& row) { return row.id == mark.rowId; });
-    if (it == rows.end()) {
-        return false;
-    }
-    const auto position = positionOfRow(static_cast<size_t>(it - rows.begin()));
+    const auto row = rowIndexOf(*data_, mark.rowId);
+    const auto position = row ? positionOfRow(*row) : std::nullopt;
     if (!position) {
         return false;
     }

@@ -16,6 +16,7 @@
 
 #include "tables/field_def.h"
 #include "tables/table_data.h"
+#include "tables/table_file.h"
 
 #include <filesystem>
 #include <functional>
@@ -164,6 +165,12 @@ public:
     // Deletes the current record after asking the before-delete handler;
     // returns false when it refused (or there is no record).
     bool deleteRecord();
+    // Takes in the changes that other Table objects of this process (or
+    // other programs) wrote since this one read the file, staying on the
+    // same record when it still exists. Posts and deletes take in changes of
+    // other Table objects by themselves, so that none is lost; they refuse
+    // with TableError when another program rewrote the file meanwhile.
+    void refresh();
 
     // --- Bookmarks ---------------------------------------------------------
     Bookmark bookmark() const;
@@ -190,7 +197,10 @@ private:
     bool passesFilter(const Row& row) const;
     void setPosition(size_t position);
     void scrolled();
+    std::shared_ptr<const TableData> latestData() const;
     void commit(std::shared_ptr<TableData> changed);
+    void positionOnRow(std::optional<uint64_t> rowId);
+    std::optional<uint64_t> currentRowId() const;
     std::optional<size_t> findFirst(const std::vector<size_t>& columns, const std::vector<std::string>& values,
                                     bool partialKey) const;
     const std::vector<Value>& currentCells() const;
@@ -205,6 +215,8 @@ private:
     bool readOnly_ = false;
     std::filesystem::path path_;
     std::shared_ptr<const TableData> data_;
+    // The file version data_ was read from or written as.
+    FileStamp stamp_;
     std::vector<ResolvedFilterTerm> filter_;
     // Positions of the rows that pass the filter; unused without a filter.
     std::vector<size_t> filteredRows_;

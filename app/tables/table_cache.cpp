@@ -46,7 +46,24 @@ void TableCache::insertFront(Entry entry)
     assert(checkInvariants());
 }
 
-std::shared_ptr<const TableData> TableCache::load(const std::filesystem::path& path, TableFormat format)
+std::optional<LoadedTable> TableCache::peek(const std::filesystem::path& path)
+{
+    const std::string key = cacheKey(path);
+    const std::lock_guard lock(mutex_);
+    const auto it = find(key);
+    if (it == entries_.end()) {
+        return std::nullopt;
+    }
+    return LoadedTable{it->data, it->stamp};
+}
+
+uint64_t TableCache::newLineage()
+{
+    const std::lock_guard lock(mutex_);
+    return ++lineageCount_;
+}
+
+LoadedTable TableCache::load(const std::filesystem::path& path, TableFormat format)
 {
     const std::string key = cacheKey(path);
     const std::optional<FileStamp> stamp = fileStamp(path);
@@ -58,29 +75,35 @@ std::shared_ptr<const TableData> TableCache::load(const std::filesystem::path& p
         const auto it = find(key);
         if (it != entries_.end() && it->stamp == *stamp && it->format == format) {
             entries_.splice(entries_.begin(), entries_, it);
-            return it->data;
+            return {it->data, it->stamp};
         }
     }
     const std::string bytes = readWholeFile(path);
     // The file may change between the stat and the read; the stamp is taken
     // again so that the entry never claims a version it did not parse.
     const std::optional<FileStamp> readStamp = fileStamp(path);
-    auto data = std::make_shared<const TableData>(decodeTable(format, bytes, path.string()));
+    TableData decoded = decodeTable(format, bytes, path.string());
+    decoded.lineage = newLineage();
+    auto data = std::make_shared<const TableData>(std::move(decoded));
     const std::lock_guard lock(mutex_);
     ++parseCount_;
     if (readStamp && readStamp->size == bytes.size()) {
         insertFront(Entry{key, *readStamp, format, data});
+        return {data, *readStamp};
     }
-    return data;
+    // Changed while it was read: the next load parses it again.
+    return {data, FileStamp{}};
 }
 
-void TableCache::store(const std::filesystem::path& path, std::shared_ptr<const TableData> data)
+FileStamp TableCache::store(const std::filesystem::path& path, std::shared_ptr<const TableData> data)
 {
     const std::optional<FileStamp> stamp = fileStamp(path);
     const std::lock_guard lock(mutex_);
-    if (stamp) {
-        insertFront(Entry{cacheKey(path), *stamp, data->format, std::move(data)});
+    if (!stamp) {
+        return {};
     }
+    insertFront(Entry{cacheKey(path), *stamp, data->format, std::move(data)});
+    return *stamp;
 }
 
 void TableCache::clear()

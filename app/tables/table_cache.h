@@ -18,9 +18,16 @@
 #include <list>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 
 namespace verdalis {
+
+// A table as the cache hands it out, with the file version it came from.
+struct LoadedTable {
+    std::shared_ptr<const TableData> data;
+    FileStamp stamp;
+};
 
 class TableCache {
 public:
@@ -28,12 +35,21 @@ public:
 
     static TableCache& instance();
 
-    // The table at `path`, parsed when it is not cached or its file changed.
-    // Raises TableError when the file is missing or cannot be parsed.
-    std::shared_ptr<const TableData> load(const std::filesystem::path& path, TableFormat format);
+    // The table at `path`, parsed (with a new lineage) when it is not cached
+    // or its file changed. Raises TableError when the file is missing or
+    // cannot be parsed.
+    LoadedTable load(const std::filesystem::path& path, TableFormat format);
 
-    // Records data that was just written to `path`.
-    void store(const std::filesystem::path& path, std::shared_ptr<const TableData> data);
+    // Records data that was just written to `path`; returns the file version
+    // it recorded.
+    FileStamp store(const std::filesystem::path& path, std::shared_ptr<const TableData> data);
+
+    // The entry for `path` as it is, without looking at the file: after a
+    // write by this process it is the newest data of that file.
+    std::optional<LoadedTable> peek(const std::filesystem::path& path);
+
+    // A lineage for data that does not come from load.
+    uint64_t newLineage();
 
     void clear();
     size_t size() const;
@@ -55,6 +71,7 @@ private:
     mutable std::mutex mutex_;
     std::list<Entry> entries_; // most recently used first
     size_t parseCount_ = 0;
+    uint64_t lineageCount_ = 0;
 };
 
 } // namespace verdalis

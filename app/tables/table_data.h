@@ -78,6 +78,9 @@ private:
 
 struct TableData {
     TableFormat format = TableFormat::Dbase;
+    // Data that descends from one reading of a file, through changes made by
+    // this process, shares a lineage and so its row ids. Set by the cache.
+    uint64_t lineage = 0;
     std::vector<FieldDef> fields;
     std::vector<Row> rows;
     uint64_t nextRowId = 0;

@@ -95,7 +95,8 @@ std::optional<FileStamp> fileStamp(const std::filesystem::path& path)
         return std::nullopt;
     }
     return FileStamp{static_cast<uintmax_t>(info.st_size),
-                     static_cast<int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
+                     static_cast<int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec,
+                     static_cast<uintmax_t>(info.st_ino)};
 }
 
 std::string readWholeFile(const std::filesystem::path& path)

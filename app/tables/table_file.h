@@ -14,6 +14,9 @@ namespace verdalis {
 struct FileStamp {
     uintmax_t size = 0;
     int64_t modifiedNanoseconds = 0;
+    // Every replacement is a new file, so this tells apart two versions
+    // written within one tick of the file system's clock.
+    uintmax_t inode = 0;
     bool operator==(const FileStamp&) const = default;
 };
 

@@ -7,6 +7,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 namespace verdalis {
 namespace {
 
@@ -238,6 +241,46 @@ TEST_P(TableTest, KeepsTheChangeInTheEditBufferWhenThePostCannotWrite)
     EXPECT_EQ(table.field("Name").asText(), "Maize");
     EXPECT_EQ(table.recordCount(), 6u);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()), {}), 1);
+}
+
+TEST_P(TableTest, KeepsTheChangesOfTwoTablesOnOneFile)
+{
+    Table grid;
+    Table viewer;
+    openCrops(grid);
+    openCrops(viewer);
+    ASSERT_TRUE(viewer.locate("Name", "Oats"));
+    viewer.edit();
+    viewer.field("Yield").setFloat(81);
+    viewer.post();
+    grid.edit(); // on a copy read before the viewer's post
+    grid.field("Name").setText("Maize");
+    grid.post();
+    viewer.append();
+    viewer.field("Name").setText("Rye");
+    viewer.post();
+    ASSERT_TRUE(grid.deleteRecord());
+    grid.refresh();
+    EXPECT_EQ(names(grid),
+              (std::vector<std::string>{"Soybeans", "Wheat", "Corn, silage", "Barley", "Oats", "Rye"}));
+    ASSERT_TRUE(grid.locate("Name", "Oats"));
+    EXPECT_EQ(grid.field("Yield").asText(), "81");
+
+    // Another program rewrites the file: our record ids mean nothing there.
+    TableCache::instance().clear();
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    Table other;
+    openCrops(other);
+    other.edit();
+    other.field("Name").setText("Spelt");
+    other.post();
+    viewer.edit();
+    viewer.field("Name").setText("Millet");
+    EXPECT_THAT([&] { viewer.post(); }, ThrowsMessage<TableError>(HasSubstr("another program")));
+    viewer.cancel();
+    viewer.refresh();
+    viewer.first();
+    EXPECT_EQ(viewer.field("Name").asText(), "Spelt");
 }
 
 TEST_P(TableTest, RunsEventHandlersAndLetsBeforeDeleteRefuse)
