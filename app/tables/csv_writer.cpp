@@ -23,7 +23,7 @@ std::string csvLine(const std::vector<std::string>& fields)
         }
         line += '"';
     }
-    return line + "\r\n";
+    return line + "\n";
 }
 
 } // namespace verdalis

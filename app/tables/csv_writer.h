@@ -7,7 +7,8 @@
 
 namespace verdalis {
 
-// One record, ending in CRLF as RFC 4180 has it.
+// One record, ending in a line feed, as Unix tools expect; RFC 4180 readers
+// (ours included) take it as they take CRLF.
 std::string csvLine(const std::vector<std::string>& fields);
 
 } // namespace verdalis

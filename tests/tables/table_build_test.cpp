@@ -122,9 +122,9 @@ TEST(TablesTool, BuildsDumpsAndReportsErrors)
     };
     ASSERT_EQ(run("build schema.csv data.csv Crops.db"), 0);
     ASSERT_EQ(run("dump crops.DB"), 0);
-    EXPECT_EQ(dir.read("out.txt"), "Crop_Code,Name,NUE,Legume,Updated\r\n"
-                                   "12,\"Corn, grain\",55.5,False,2024-01-31\r\n"
-                                   "7,Soybeans,,True,\r\n");
+    EXPECT_EQ(dir.read("out.txt"), "Crop_Code,Name,NUE,Legume,Updated\n"
+                                   "12,\"Corn, grain\",55.5,False,2024-01-31\n"
+                                   "7,Soybeans,,True,\n");
     ASSERT_EQ(run("info Crops.db"), 0);
     EXPECT_THAT(dir.read("out.txt"), HasSubstr("type: Paradox\nrecords: 2\ncolumns: 5\n  Crop_Code integer 4\n"));
     dir.write("data.csv", "Crop_Code,Name,NUE,Legume,Updated\nx,y,,,\n");
