@@ -2,6 +2,7 @@
 #include "tables/table.h"
 #include "tables/table_cache.h"
 #include "tables/table_error.h"
+#include "table_rows.h"
 #include "temp_dir.h"
 #include "util/number_text.h"
 
@@ -14,6 +15,8 @@ namespace verdalis {
 namespace {
 
 using ::testing::HasSubstr;
+using testing::allText;
+using testing::appendTextRows;
 using testing::TempDir;
 
 struct HandField {
@@ -67,19 +70,6 @@ const std::vector<HandField> kSampleFields = {{"NAME", 'C', 5, 0}, {"RATE", 'N',
 const std::vector<std::string> kSampleRecords = {" abc    1.520240229", "*gone   2.0        ",
                                                  " \xE9t\xE9   -0.5        "};
 
-std::vector<std::vector<std::string>> readAllText(Table& table)
-{
-    std::vector<std::vector<std::string>> rows;
-    for (table.first(); !table.eof(); table.next()) {
-        std::vector<std::string> row;
-        for (size_t i = 0; i < table.fieldCount(); ++i) {
-            row.push_back(table.field(i).asText());
-        }
-        rows.push_back(row);
-    }
-    return rows;
-}
-
 TEST(DbaseFormat, ReadsAHandMadeTableSkippingDeletedRecords)
 {
     TempDir dir;
@@ -89,7 +79,7 @@ TEST(DbaseFormat, ReadsAHandMadeTableSkippingDeletedRecords)
     EXPECT_EQ(table.recordCount(), 2u);
     EXPECT_EQ(table.fieldDef(0).type, FieldType::Text);
     EXPECT_EQ(table.fieldDef(1).type, FieldType::Float);
-    EXPECT_EQ(readAllText(table),
+    EXPECT_EQ(allText(table),
               (std::vector<std::vector<std::string>>{{"abc", "1.5", "2024-02-29"}, {"\u00E9t\u00E9", "-0.5", ""}}));
 }
 
@@ -111,17 +101,11 @@ TEST(DbaseFormat, RoundTripsEveryColumnType)
     Table::create(dir.path(), "all.dbf", TableType::ByExtension, fields);
     Table table;
     table.open(dir.path(), "all.dbf");
-    for (const auto& row : rows) {
-        table.append();
-        for (size_t i = 0; i < row.size(); ++i) {
-            table.field(i).setText(row[i]);
-        }
-        table.post();
-    }
+    appendTextRows(table, rows);
     table.close();
     TableCache::instance().clear();
     table.open(dir.path(), "ALL.DBF");
-    EXPECT_EQ(readAllText(table), rows);
+    EXPECT_EQ(allText(table), rows);
     table.first();
     EXPECT_EQ(table.field("count").asInteger(), -2147483648LL);
     EXPECT_DOUBLE_EQ(table.field("RATIO").asFloat(), 0.1);

@@ -2,6 +2,7 @@
 // reader, and compares every value.
 #include "tables/csv_reader.h"
 #include "tables/table.h"
+#include "table_rows.h"
 #include "temp_dir.h"
 #include "util/number_text.h"
 
@@ -70,13 +71,7 @@ TEST(GdalInterop, ReadsEveryValueOfEveryColumnTypeAsWeWroteIt)
     Table::create(dir.path(), "interop.dbf", TableType::Dbase, fields);
     Table table;
     table.open(dir.path(), "interop.dbf");
-    for (const auto& row : rows) {
-        table.append();
-        for (size_t i = 0; i < row.size(); ++i) {
-            table.field(i).setText(row[i]);
-        }
-        table.post();
-    }
+    testing::appendTextRows(table, rows);
     const auto output = readWithGdal(dir / "interop.dbf");
     ASSERT_TRUE(output.has_value());
     CsvReader reader(*output, "ogr2ogr output");
