@@ -293,10 +293,10 @@ TableData readDbase(std::string_view bytes, const std::string& fileName)
     }
     TableData data;
     data.format = TableFormat::Dbase;
-    data.dbase.version = in.u8(kVersionOffset);
+    const uint8_t version = in.u8(kVersionOffset);
     data.dbase.languageDriver = in.u8(kLanguageDriverOffset);
-    if ((data.dbase.version & kVersionMask) != kDbase3Version) {
-        in.fail("not a dBASE III/IV table (version byte " + std::to_string(data.dbase.version) + ")");
+    if ((version & kVersionMask) != kDbase3Version) {
+        in.fail("not a dBASE III/IV table (version byte " + std::to_string(version) + ")");
     }
     const uint32_t recordCount = in.u32le(kRecordCountOffset);
     const size_t headerLength = in.u16le(kHeaderLengthOffset);
@@ -363,7 +363,9 @@ std::string writeDbase(const TableData& data)
     if (headerLength > UINT16_MAX || recordLength > UINT16_MAX) {
         throw TableError("too many or too wide columns for a dBASE table");
     }
-    out.u8(data.dbase.version);
+    // Without memo columns there is no memo file, whatever the table was read
+    // with, so the version byte says so.
+    out.u8(kDbase3Version);
     writeUpdateDate(out);
     out.u32le(static_cast<uint32_t>(data.rows.size()));
     out.u16le(static_cast<uint16_t>(headerLength));

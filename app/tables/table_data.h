@@ -55,7 +55,6 @@ struct ParadoxHeader {
 };
 
 struct DbaseHeader {
-    uint8_t version = 0x03;
     // The Windows-1252 code page mark; other readers take it as 1252 too.
     uint8_t languageDriver = 0x03;
 };
