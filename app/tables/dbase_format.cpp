@@ -371,7 +371,9 @@ std::string writeDbase(const TableData& data)
     out.u16le(static_cast<uint16_t>(headerLength));
     out.u16le(static_cast<uint16_t>(recordLength));
     out.padTo(kLanguageDriverOffset);
-    out.u8(data.dbase.languageDriver);
+    // A table read under another driver held plain ASCII only; what is
+    // written now is Windows-1252 and must say so.
+    out.u8(isWindows1252Driver(data.dbase.languageDriver) ? data.dbase.languageDriver : kLanguageWindowsAnsiMark);
     out.padTo(kHeaderPrefixSize);
     for (const FieldDef& field : data.fields) {
         const std::string name = utf8ToWindows1252(field.name, field.name);

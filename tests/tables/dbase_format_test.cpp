@@ -220,6 +220,14 @@ TEST(DbaseFormat, ReadsOnlyPlainTextUnderForeignLanguageDrivers)
     Table table;
     table.open(dir.path(), "dos.dbf");
     EXPECT_EQ(table.field("NAME").asText(), "abc");
+    table.edit();
+    table.field("NAME").setText("\u00E9t\u00E9");
+    table.post();
+    EXPECT_EQ(dir.read("dos.dbf")[29], 0x03);
+    TableCache::instance().clear();
+    table.open(dir.path(), "dos.dbf");
+    EXPECT_EQ(table.field("NAME").asText(), "\u00E9t\u00E9");
+
     dir.write("dos2.dbf", handMadeDbf(kSampleFields, kSampleRecords, 0x01));
     EXPECT_THAT([&] { table.open(dir.path(), "dos2.dbf"); },
                 ::testing::ThrowsMessage<TableError>(HasSubstr("language driver")));
