@@ -107,6 +107,9 @@ const TypeCode& typeCodeFor(FieldType type)
 
 bool isVersion4OrLater(uint8_t version) { return version >= kFirstVersion4; }
 
+// Tables without a code page (before version 4) are taken as Windows-1252.
+bool isWindowsCodePage(uint16_t codePage) { return codePage == kWindowsCodePage || codePage == 0; }
+
 size_t tableNameLength(uint8_t version)
 {
     return version >= kParadox7Version ? kVersion7TableNameLength : kShortTableNameLength;
@@ -286,7 +289,7 @@ Value readCell(const ByteReader& in, const FieldDef& field, std::string_view raw
 {
     if (field.type == FieldType::Text) {
         const std::string_view text = raw.substr(0, raw.find('\0'));
-        if (codePage != kWindowsCodePage && codePage != 0) {
+        if (!isWindowsCodePage(codePage)) {
             for (const char c : text) {
                 if (static_cast<uint8_t>(c) >= 0x80) {
                     in.fail("field " + field.name + " holds text in the unsupported code page "
@@ -533,7 +536,9 @@ std::string writeParadox(const TableData& data)
     out.padTo(kSometimesFieldCountOffset);
     out.u16le(fieldCount);
     out.padTo(kCodePageOffset);
-    out.u16le(data.paradox.codePage);
+    // A table read under another code page held plain ASCII only; what is
+    // written now is Windows-1252 and must say so.
+    out.u16le(isWindowsCodePage(data.paradox.codePage) ? data.paradox.codePage : kWindowsCodePage);
     out.padTo(kVersion4HeaderEnd);
     out.bytes(tail);
     out.padTo(headerSize);
