@@ -89,9 +89,14 @@ std::string handMade(const PxFile& f)
     put16(b, 0x21, n);
     put16(b, 0x23, f.keyFields);
     b[0x39] = static_cast<char>(f.version);
+    put16(b, 0x3A, blocks);
+    put16(b, 0x3E, 0x1F0F);
     put32(b, 0x49, static_cast<uint32_t>(f.autoIncrement));
     size_t at = 0x58;
     if (f.version >= 0x05) {
+        put32(b, 0x25, 0xFF00FF00); // encryption moved to 0x5C, zero there
+        put16(b, 0x58, static_cast<uint16_t>(0x0100 + f.version));
+        put16(b, 0x5A, static_cast<uint16_t>(0x0100 + f.version));
         put16(b, 0x64, static_cast<uint16_t>(n + 1));
         put16(b, 0x68, n);
         put16(b, 0x6A, 1252);
@@ -277,7 +282,7 @@ TEST(ParadoxFormat, ReportsCorruptFilesNamingFileAndProblem)
         {"header size", bytesOnly([](std::string& b) { put16(b, 2, 0xF000); }), "header size"},
         {"record size", bytesOnly([](std::string& b) { put16(b, 0, 4); }), "record size"},
         {"record size past block", bytesOnly([](std::string& b) { put16(b, 0, 2000); }), "record size"},
-        {"encrypted", bytesOnly([](std::string& b) { b[0x25] = 1; }), "password"},
+        {"encrypted", bytesOnly([](std::string& b) { b[0x5C] = 1; }), "password"},
         {"field count", bytesOnly([](std::string& b) { put16(b, 0x21, 0); }), "field count"},
         {"key count", bytesOnly([](std::string& b) { put16(b, 0x23, 9); }), "key field count"},
         {"field type", bytesOnly([](std::string& b) { b[0x78] = 0x0C; }), "type code"},
