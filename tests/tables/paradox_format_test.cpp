@@ -220,6 +220,27 @@ TEST(ParadoxFormat, TableWritesWhatTheReaderReadsBack)
     EXPECT_EQ(dir.read("fixture.db"), handMade(file));
 }
 
+TEST(ParadoxFormat, NumbersNewRecordsAboveEveryAutoIncrementInUse)
+{
+    PxFile file;
+    file.autoIncrement = 2; // behind the numbers the records hold
+    file.fields = {{0x01, 3, "Name"}, {0x16, 4, "Id"}};
+    file.blocks = {{0, 0, {"abc" + hex("80000005"), "def" + hex("80000009")}}};
+    TempDir dir;
+    dir.write("auto.db", handMade(file));
+    Table table;
+    table.open(dir.path(), "auto.db");
+    table.append();
+    table.field("Name").setText("ghi");
+    table.post();
+    EXPECT_EQ(table.field("Id").asInteger(), 10);
+    table.append();
+    table.field("Id").setInteger(3);
+    table.post();
+    EXPECT_EQ(table.field("Id").asInteger(), 3);
+    EXPECT_EQ(readParadox(dir.read("auto.db"), "auto.db").paradox.autoIncrement, 10);
+}
+
 TEST(ParadoxFormat, FollowsTheBlockChainOfKeyedTablesAndRefusesToChangeThem)
 {
     PxFile file;
