@@ -355,7 +355,10 @@ void Table::moveBy(int64_t distance)
         eof_ = bof_ = true;
         return;
     }
-    const int64_t target = static_cast<int64_t>(position_) + distance;
+    // One step past either end is enough to set eof or bof, and keeps huge
+    // distances from overflowing.
+    const auto position = static_cast<int64_t>(position_);
+    const int64_t target = position + std::clamp<int64_t>(distance, -position - 1, count - position);
     const int64_t clamped = std::clamp<int64_t>(target, 0, count - 1);
     const bool moved = clamped != static_cast<int64_t>(position_);
     position_ = static_cast<size_t>(clamped);
