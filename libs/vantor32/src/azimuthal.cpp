@@ -348,6 +348,20 @@ double radius_per_t(const double* p) {
   const double tc = tan_of(kQuarterPi - phic / 2) / std::pow((1 - es) / (1 + es), e / 2);
   return p[in::a] * mc / tc;
 }
+
+// ρ of the latitude φ (north aspect). With true scale on the parallel |φ1|,
+// a·mc·t/tc takes the two eccentricity factors of t and tc as one power of
+// their quotient, and mc/tan(π/4 − |φ1|/2) as (1 + sin|φ1|)/√(1 − (e sin φ1)²),
+// where sin|φ1| is |slot 31|/e on an ellipsoid.
+double radius_of(const double* p, double phi) {
+  const double e = p[in::e];
+  if (scale_at_pole(p)) return p[pole_radius] * conformal_t(e, phi);
+  const double s = std::sin(phi), es = e * s, esc = std::fabs(p[e_sin_phi1]);
+  const double factors = std::pow(((1 - esc) * (1 + es)) / ((1 + esc) * (1 - es)), e / 2);
+  const double sin_phic = e != 0 ? esc / e : std::sin(std::fabs(p[in::phi0]));
+  const double mc_over_tan = (1 + sin_phic) / std::sqrt(1 - esc * esc);
+  return p[in::a] * mc_over_tan * tan_half_colatitude(s, std::cos(phi)) * factors;
+}
 }  // namespace pstere
 
 void polar_stereographic_constants(double* p) {
@@ -360,7 +374,7 @@ void polar_stereographic_forward(double* p, double phi, double lambda, double* n
                                  double*, double*) {
   const double side = p[in::phi0] < 0 ? -1.0 : 1.0;
   const double dl = side * (lambda - p[in::lambda0]);
-  const double rho = pstere::radius_per_t(p) * conformal_t(p[in::e], side * phi);
+  const double rho = pstere::radius_of(p, side * phi);
   *easting = side * rho * std::sin(dl) + p[in::fe];
   *northing = -side * rho * std::cos(dl) + p[in::fn];
 }
@@ -532,10 +546,19 @@ double conformal_w(double e, double n, double c, double phi) {
   return c * std::pow(((1 + s) / (1 - s)) * std::pow((1 - es) / (1 + es), e), n);
 }
 
+// ρ = 2·a·k0·t(φ)/√((1 + e)^(1+e)·(1 − e)^(1−e)), with the normaliser
+// written as √(1 − e²)·((1 + e)/(1 − e))^(e/2) so that its power and the
+// eccentricity factor of t become one power.
+double polar_radius(const double* p, double phi) {
+  const double e = p[in::e], s = std::sin(phi), es = e * s;
+  const double factors = std::pow(((1 + e) * (1 - es)) / ((1 - e) * (1 + es)), e / 2);
+  return 2 * p[in::a] * p[in::k0] * tan_half_colatitude(s, std::cos(phi)) / (std::sqrt(1 - e * e) * factors);
+}
+
 void polar_forward(double* p, double phi, double lambda, double* northing, double* easting) {
-  const double e = p[in::e], side = p[in::phi0] < 0 ? -1.0 : 1.0;
+  const double side = p[in::phi0] < 0 ? -1.0 : 1.0;
   const double dl = side * (lambda - p[in::lambda0]);
-  const double rho = 2 * p[in::a] * p[in::k0] * conformal_t(e, side * phi) / polar_stereographic_norm(e);
+  const double rho = polar_radius(p, side * phi);
   *northing = -side * rho * std::cos(dl) + p[in::fn];
   *easting = side * rho * std::sin(dl) + p[in::fe];
 }

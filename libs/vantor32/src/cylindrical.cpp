@@ -31,8 +31,15 @@ double meridian_arc(const double* p, double phi) {
 // The footpoint iteration stops after this many rounds whatever its change.
 constexpr int kFootpointRounds = 10;
 constexpr double kFootpointTolerance = 1e-10;
-// A start value far from any correction, so the first test never stops the loop.
-constexpr double kFootpointSeed = 998.4;
+
+// μ − φ for the rectifying latitude μ, from the inverse of Helmert's series
+// in the third flattening (to n⁴, within about 1e-14 rad of the root): the
+// start that lets the footpoint iteration stop after its first round.
+double footpoint_start(const double* p, double mu) {
+  const double n1 = p[n], n2 = n1 * n1, n3 = n2 * n1, n4 = n3 * n1;
+  return -sine_series(2 * mu, 1.5 * n1 - 27.0 / 32 * n3, 21.0 / 16 * n2 - 55.0 / 32 * n4, 151.0 / 96 * n3,
+                      1097.0 / 512 * n4);
+}
 }  // namespace tm
 
 void transverse_mercator_forward(double* p, double phi, double lambda, double* northing, double* easting,
@@ -92,8 +99,8 @@ void transverse_mercator_inverse(double* p, double northing, double easting, dou
   const double x = easting - p[in::fe], y = northing - p[in::fn];
   const double mu = (y + p[tm::origin_northing]) * (1 + n) / (k0 * p[tm::arc0] * a);
   const auto correction = [p](double psi) { return tm::arc_series(p, psi) / p[tm::arc0]; };
-  double previous = tm::kFootpointSeed;
-  double delta = correction(mu);
+  double previous = tm::footpoint_start(p, mu);
+  double delta = correction(mu - previous);
   for (int round = 0; round < tm::kFootpointRounds; ++round) {
     if (std::fabs(delta - previous) <= tm::kFootpointTolerance) break;
     previous = delta;

@@ -88,6 +88,18 @@ double interpolate(const double (&column)[kRows], TablePosition at) {
   const double f = at.fraction;
   return t1 + f * (t2 - t0) / 2 + f * f * (t2 - 2 * t1 + t0) / 2;
 }
+
+// The slope of the interpolation above per row.
+double interpolation_slope(const double (&column)[kRows], TablePosition at) {
+  const double t0 = column[at.row], t1 = column[at.row + 1], t2 = column[at.row + 2];
+  return (t2 - t0) / 2 + at.fraction * (t2 - 2 * t1 + t0);
+}
+
+// Steps in rows whose slope is this small are taken at the slope of the
+// equator instead: beyond the table's last rows the extrapolated distance
+// bends back, and a Newton step there would leap away.
+constexpr double kFlattestSlope = 0.01;
+constexpr double kEquatorSlope = 1 / kRowsToPole;
 }  // namespace robin
 
 void robinson_forward(double* p, double phi, double lambda, double* northing, double* easting, double*,
@@ -106,10 +118,13 @@ void robinson_inverse(double* p, double northing, double easting, double* phi, d
   const double y = northing - p[in::fn];
   double rows = robin::kRowsToPole * std::fabs(y) / quarter;
   robin::TablePosition at = robin::position_of(rows);
+  // Newton's method on the interpolated distance, which stops on the same
+  // residual as a fixed step of the equator's slope would, in a few rounds.
   for (int round = 0; round < kMaxRounds; ++round) {
     at = robin::position_of(rows);
     const double residual = std::fabs(y) - robin::interpolate(robin::kDistance, at) * quarter;
-    rows += robin::kRowsToPole * residual / quarter;
+    const double slope = robin::interpolation_slope(robin::kDistance, at);
+    rows += residual / (quarter * (slope >= robin::kFlattestSlope ? slope : robin::kEquatorSlope));
     if (std::fabs(residual) <= kConvergenceTolerance) break;
   }
   const double lat = rows * robin::kDegreesPerRow * kRadiansPerDegree;

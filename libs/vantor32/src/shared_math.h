@@ -42,6 +42,12 @@ inline double reduce_to_half_turn(double angle) {
 // tan computed as sin/cos; the compiler turns the pair into one sincos.
 inline double tan_of(double x) { return std::sin(x) / std::cos(x); }
 
+// tan(π/4 − φ/2) from the sine and cosine of φ, in whichever of its two
+// half-angle forms has no cancellation at that latitude.
+inline double tan_half_colatitude(double sin_phi, double cos_phi) {
+  return sin_phi >= 0 ? cos_phi / (1 + sin_phi) : (1 - sin_phi) / cos_phi;
+}
+
 // Clenshaw's sums of multiple-angle series, from one sine and cosine of θ:
 // the sums Σ a_k sin kθ and Σ a_k cos kθ for k = 1..count.
 struct ClenshawSums {
