@@ -220,71 +220,122 @@ constexpr double kIntegrationStep = 0.15707963267948966;  // π/20
 
 struct Orbit {
   double inclination, perigee, eccentricity, period_ratio;
-  double anomaly_ratio;  // √((1 − ε)/(1 + ε))
-  double minor_ratio;    // √(1 − ε²)
-  double sin_i, cos_i;
+  double minor_ratio;  // √(1 − ε²)
+  double beta;         // ε/(1 + √(1 − ε²))
+  double sin_i, cos_i, sin_perigee, cos_perigee;
 };
 
 Orbit orbit_of(const double* p) {
   const double eccentricity = p[in::orbit_eccentricity], inclination = p[in::orbit_inclination];
+  const double perigee = p[in::orbit_perigee];
+  const double minor_ratio = std::sqrt(1 - eccentricity * eccentricity);
   return {inclination,
-          p[in::orbit_perigee],
+          perigee,
           eccentricity,
           p[in::satellite_period] / p[in::earth_period],
-          std::sqrt((1 - eccentricity) / (1 + eccentricity)),
-          std::sqrt(1 - eccentricity * eccentricity),
+          minor_ratio,
+          eccentricity / (1 + minor_ratio),
           std::sin(inclination),
-          std::cos(inclination)};
+          std::cos(inclination),
+          std::sin(perigee),
+          std::cos(perigee)};
 }
 
-// Eccentric anomaly at the orbit longitude λ′, continuous in λ′: the half
-// angle is reduced to [−π/2, π/2] for the tangent and the whole turns are
-// added back, so the anomaly does not jump at λ′ − ω = ±π.
-// Its sine and cosine come from the tangent of the half angle, which saves
-// two trigonometric calls in every round of the iterations.
-struct Anomaly {
+// An orbit longitude λ′ with its sine and cosine, which the iterations
+// often know without a trigonometric call.
+struct OrbitLongitude {
   double angle, sine, cosine;
 };
 
-Anomaly eccentric_anomaly(const Orbit& o, double lambda_orbit) {
-  const double half = (lambda_orbit - o.perigee) / 2;
-  const double turns = std::round(half / kPi);
-  const double reduced = half - turns * kPi;
-  const double tau = o.anomaly_ratio * tan_of(reduced);
-  const double tau2 = tau * tau;
-  return {2 * std::atan(tau) + turns * kTwoPi, 2 * tau / (1 + tau2), (1 - tau2) / (1 + tau2)};
+OrbitLongitude orbit_longitude(double angle) { return {angle, std::sin(angle), std::cos(angle)}; }
+
+// atan z for the small z of a near-circular orbit by its series (the first
+// omitted term is below 1e-23 for |z| < 0.01), else the library's.
+constexpr double kSmallArctangent = 0.01;
+double orbit_arctangent(double z) {
+  if (std::fabs(z) >= kSmallArctangent) return std::atan(z);
+  const double z2 = z * z;
+  return z * (1 - z2 * (1.0 / 3 - z2 * (1.0 / 5 - z2 * (1.0 / 7 - z2 / 9))));
 }
 
-double orbit_term(const double* p, const Orbit& o, double lambda_orbit) {
-  const double s = std::sin(lambda_orbit);
-  const double radial = 1 - o.eccentricity * eccentric_anomaly(o, lambda_orbit).cosine;
-  return o.period_ratio * o.sin_i * std::cos(lambda_orbit) * radial * radial / o.minor_ratio *
+// Eccentric anomaly E at the orbit longitude λ′, with ν = λ′ − ω: the
+// half-angle form tan(E/2) = √((1 − ε)/(1 + ε))·tan(ν/2) written as
+// E = ν − 2·atan z with z = β sin ν/(1 + β cos ν), which is continuous in λ′
+// (the anomaly does not jump at ν = ±π) and gives sin E and cos E from those
+// of ν by a rotation through 2·atan z, known from z alone.
+struct Anomaly {
+  double z, sine, cosine;
+};
+
+inline Anomaly eccentric_anomaly(const Orbit& o, const OrbitLongitude& l) {
+  const double sin_nu = l.sine * o.cos_perigee - l.cosine * o.sin_perigee;
+  const double cos_nu = l.cosine * o.cos_perigee + l.sine * o.sin_perigee;
+  const double z = o.beta * sin_nu / (1 + o.beta * cos_nu);
+  const double z2 = z * z, scale = 1 / (1 + z2);
+  const double cos_turn = (1 - z2) * scale, sin_turn = 2 * z * scale;
+  return {z, sin_nu * cos_turn - cos_nu * sin_turn, cos_nu * cos_turn + sin_nu * sin_turn};
+}
+
+double orbit_term(const double* p, const Orbit& o, const OrbitLongitude& l) {
+  const double s = l.sine;
+  const double radial = 1 - o.eccentricity * eccentric_anomaly(o, l).cosine;
+  return o.period_ratio * o.sin_i * l.cosine * radial * radial / o.minor_ratio *
          std::sqrt((1 + p[p73] * s * s) / ((1 + p[p74] * s * s) * (1 + p[p75] * s * s)));
 }
 
 // The Fourier sums for k = 1..9 at the orbit longitude λ″: Σ A_k sin kλ″,
-// Σ B_k cos kλ″, Σ C_k sin kλ″, Σ D_k cos kλ″, and the totals Σ B_k, Σ D_k.
+// Σ B_k cos kλ″, Σ C_k sin kλ″, Σ D_k cos kλ″.
 struct Series {
-  double a_sine, b_cosine, c_sine, d_cosine, b_total, d_total;
+  double a_sine, b_cosine, c_sine, d_cosine;
 };
 
-Series series_at(const double* p, double orbit_lon) {
-  const double s = std::sin(orbit_lon), c = std::cos(orbit_lon);
-  constexpr int count = kTerms - 1;
-  Series series{clenshaw(p + a_coeff + 1, count, s, c).sine, clenshaw(p + b_coeff + 1, count, s, c).cosine,
-                clenshaw(p + c_coeff + 1, count, s, c).sine, clenshaw(p + d_coeff + 1, count, s, c).cosine, 0, 0};
-  for (int k = 1; k < kTerms; ++k) {
-    series.b_total += p[b_coeff + k];
-    series.d_total += p[d_coeff + k];
+// Clenshaw's recurrences of the four series run side by side in one loop,
+// so that their chains of dependent steps overlap.
+Series series_at(const double* p, const OrbitLongitude& l) {
+  const double two_cos = 2 * l.cosine;
+  double a1 = 0, a2 = 0, b1 = 0, b2 = 0, c1 = 0, c2 = 0, d1 = 0, d2 = 0;
+  for (int k = kTerms - 1; k >= 1; --k) {
+    const double a0 = p[a_coeff + k] + two_cos * a1 - a2;
+    const double b0 = p[b_coeff + k] + two_cos * b1 - b2;
+    const double c0 = p[c_coeff + k] + two_cos * c1 - c2;
+    const double d0 = p[d_coeff + k] + two_cos * d1 - d2;
+    a2 = a1;
+    a1 = a0;
+    b2 = b1;
+    b1 = b0;
+    c2 = c1;
+    c1 = c0;
+    d2 = d1;
+    d1 = d0;
   }
-  return series;
+  return {a1 * l.sine, b1 * l.cosine - b2, c1 * l.sine, d1 * l.cosine - d2};
+}
+
+// Σ B_k and Σ D_k for k = 1..9, the series' values at λ″ = 0.
+struct SeriesTotals {
+  double b, d;
+};
+
+SeriesTotals series_totals(const double* p) {
+  SeriesTotals totals{0, 0};
+  for (int k = 1; k < kTerms; ++k) {
+    totals.b += p[b_coeff + k];
+    totals.d += p[d_coeff + k];
+  }
+  return totals;
 }
 
 // The mean anomaly plus ω, scaled by the period ratio: the Earth's turn
-// under the satellite at the orbit longitude λ′.
-double earth_turn(const Orbit& o, double lambda_orbit) {
-  const Anomaly anomaly = eccentric_anomaly(o, lambda_orbit);
-  return (o.perigee + anomaly.angle - o.eccentricity * anomaly.sine) * o.period_ratio;
+// under the satellite at the orbit longitude λ′ (ω + E = λ′ − 2·atan z).
+inline double earth_turn(const Orbit& o, const OrbitLongitude& l, const Anomaly& anomaly) {
+  return (l.angle - 2 * orbit_arctangent(anomaly.z) - o.eccentricity * anomaly.sine) * o.period_ratio;
+}
+
+// The same turn's rate of change with λ′: P·dE/dλ′·(1 − ε cos E), where
+// dE/dν = (1 − ε cos E)/√(1 − ε²).
+inline double earth_turn_rate(const Orbit& o, const Anomaly& anomaly) {
+  const double radial = 1 - o.eccentricity * anomaly.cosine;
+  return o.period_ratio * radial * radial / o.minor_ratio;
 }
 }  // namespace som
 
@@ -303,11 +354,12 @@ void space_oblique_mercator_constants(double* p) {
   for (int node = 0; node <= kIntegrationSteps; ++node) {
     const double lambda_orbit = node * kIntegrationStep;
     const double s = std::sin(lambda_orbit), s2 = s * s;
-    const double radial = 1 - o.eccentricity * eccentric_anomaly(o, lambda_orbit).cosine;
+    const OrbitLongitude node_longitude = orbit_longitude(lambda_orbit);
+    const double radial = 1 - o.eccentricity * eccentric_anomaly(o, node_longitude).cosine;
     const double j = ((1 + p[p75] * s2) / ((1 + p[p74] * s2) * (1 + p[p74] * s2)) -
                       ci * o.period_ratio * o.minor_ratio * radial * radial) *
                      std::sqrt((1 + p[p74] * s2) / (1 + p[p75] * s2));
-    const double big_s = orbit_term(p, o, lambda_orbit);
+    const double big_s = orbit_term(p, o, node_longitude);
     const double simpson = (node == 0 || node == kIntegrationSteps) ? 1 : (node % 2 == 0 ? 2 : 4);
     const double w = kIntegrationStep / 3 * simpson;
     const double norm = std::sqrt(s76 * s76 + big_s * big_s);
@@ -334,33 +386,75 @@ void space_oblique_mercator_constants(double* p) {
   p[rotation_sin] = p[c_mean] / length;
 }
 
+namespace som {
+// The orbit longitude λ″ = atan(num/den) + π of the fixed-point step, with
+// its sine and cosine from num and den.
+OrbitLongitude orbit_longitude_of_quotient(double num, double den, double length) {
+  return {std::atan(num / den) + kPi, -num * std::copysign(1.0, den) / length, -std::fabs(den) / length};
+}
+
+// λ′ moved by a small angle d, its sine and cosine by a rotation through d
+// (Taylor's series for |d| below 0.01, whose first omitted terms are under
+// 1e-23).
+constexpr double kSmallTurn = 0.01;
+OrbitLongitude turned_by(const OrbitLongitude& l, double d) {
+  double sin_d = 0, cos_d = 0;
+  if (std::fabs(d) < kSmallTurn) {
+    const double d2 = d * d;
+    sin_d = d * (1 - d2 / 6 * (1 - d2 / 20 * (1 - d2 / 42)));
+    cos_d = 1 - d2 / 2 * (1 - d2 / 12 * (1 - d2 / 30));
+  } else {
+    sin_d = std::sin(d);
+    cos_d = std::cos(d);
+  }
+  return {l.angle + d, l.sine * cos_d + l.cosine * sin_d, l.cosine * cos_d - l.sine * sin_d};
+}
+
+// Newton's method takes the fixed-point step only while the step's own
+// slope is below this; steeper, the plain step is safer.
+constexpr double kSteepestStepSlope = 0.5;
+}  // namespace som
+
 void space_oblique_mercator_forward(double* p, double phi, double lambda, double* northing, double* easting,
                                     double*, double*) {
   using namespace som;
   const double e = p[in::e], e2 = e * e, s76 = p[one_minus_e2_cubed];
   const Orbit o = orbit_of(p);
   const double si = o.sin_i, ci = o.cos_i;
-  const double tan_phi = tan_of(phi);
+  const double sp = std::sin(phi), cp = std::cos(phi);
+  const double track = sp / cp * si * (1 - e2);
   const double dl = lambda - p[in::orbit_node];
-  double orbit_lon = std::asin(std::sin(phi) / si) + kPi;
-  double lambda_t = 0;
+  const double start = sp / si;
+  OrbitLongitude orbit{std::asin(start) + kPi, -start, -std::sqrt(1 - start * start)};
+  // λ″ = g(λ″) with g(λ″) = atan((track + sin λt·cos i)/cos λt) + π, solved
+  // by Newton's method on λ″ − g(λ″): the fixed-point step g(λ″) − λ″
+  // divided by 1 − g′(λ″).
+  double sin_t = 0, cos_t = 0, turn_rate = 0, step = 0;
   for (int round = 0; round < kMaxRounds; ++round) {
-    lambda_t = earth_turn(o, orbit_lon) + dl;
-    const double cos_t = std::cos(lambda_t);
-    const double next = std::atan(tan_phi * si * (1 - e2) / cos_t + std::sin(lambda_t) / cos_t * ci) + kPi;
-    const double change = std::fabs(next - orbit_lon);
-    orbit_lon = next;
-    if (change <= kConvergenceTolerance) break;
+    const Anomaly anomaly = eccentric_anomaly(o, orbit);
+    const double lambda_t = earth_turn(o, orbit, anomaly) + dl;
+    cos_t = std::cos(lambda_t);
+    sin_t = std::sin(lambda_t);
+    turn_rate = earth_turn_rate(o, anomaly);
+    const double num = track + sin_t * ci, length2 = num * num + cos_t * cos_t;
+    OrbitLongitude next = orbit_longitude_of_quotient(num, cos_t, std::sqrt(length2));
+    const double slope = (ci + track * sin_t) / length2 * turn_rate;
+    if (std::fabs(slope) < kSteepestStepSlope) next = turned_by(next, (next.angle - orbit.angle) * slope / (1 - slope));
+    step = next.angle - orbit.angle;
+    orbit = next;
+    if (std::fabs(step) <= kConvergenceTolerance) break;
   }
-  const double sp = std::sin(phi);
-  const double orbit_lat =
-      std::asin((sp * ci * (1 - e2) - std::sin(lambda_t) * std::cos(phi) * si) / std::sqrt(1 - e2 * sp * sp));
-  const double big_s = orbit_term(p, o, orbit_lon);
-  const double q = std::log(tan_of(kQuarterPi + orbit_lat / 2));
+  // λt of the last round belongs to the λ″ before the last step; carried to
+  // the final λ″ to first order, so the point matches its orbit longitude.
+  sin_t += cos_t * turn_rate * step;
+  // q = ln tan(π/4 + φ″/2) = atanh(sin φ″)
+  const double q = std::atanh((sp * ci * (1 - e2) - sin_t * cp * si) / std::sqrt(1 - e2 * sp * sp));
+  const double big_s = orbit_term(p, o, orbit);
   const double norm = std::sqrt(s76 * s76 + big_s * big_s);
-  const Series series = series_at(p, orbit_lon);
-  const double x = p[a_mean] * orbit_lon - big_s * q / norm + series.a_sine - series.b_cosine + series.b_total;
-  const double y = s76 * q / norm + p[c_mean] * orbit_lon + series.c_sine - series.d_cosine + series.d_total;
+  const Series series = series_at(p, orbit);
+  const SeriesTotals totals = series_totals(p);
+  const double x = p[a_mean] * orbit.angle - big_s * q / norm + series.a_sine - series.b_cosine + totals.b;
+  const double y = s76 * q / norm + p[c_mean] * orbit.angle + series.c_sine - series.d_cosine + totals.d;
   const double a = p[in::a];
   *easting = (y * p[rotation_sin] + x * p[rotation_cos]) * a + p[in::fe];
   *northing = (y * p[rotation_cos] - x * p[rotation_sin]) * a + p[in::fn];
@@ -372,35 +466,47 @@ void space_oblique_mercator_inverse(double* p, double northing, double easting, 
   const double a = p[in::a], e = p[in::e], e2 = e * e, s76 = p[one_minus_e2_cubed];
   const Orbit o = orbit_of(p);
   const double si = o.sin_i, ci = o.cos_i;
+  const SeriesTotals totals = series_totals(p);
   const double xe = easting - p[in::fe], yn = northing - p[in::fn];
   const double x = (xe * p[rotation_cos] - yn * p[rotation_sin]) / a;
   const double y = (xe * p[rotation_sin] + yn * p[rotation_cos]) / a;
+  // The fixed-point steps shrink by a nearly constant ratio (about −0.01 for
+  // a sun-synchronous orbit); from the second round on, each step is
+  // extrapolated by that ratio, measured on the last two plain steps
+  // (Aitken's Δ²), which saves about one round.
   double orbit_lon = x / p[a_mean];
-  double s_prime = 0;
+  double s_prime = 0, previous_step = 0;
   for (int round = 0; round < kMaxRounds; ++round) {
-    s_prime = orbit_term(p, o, orbit_lon) / s76;
-    const Series series = series_at(p, orbit_lon);
-    const double sum = series.a_sine + s_prime * series.c_sine - (series.b_cosine - series.b_total) -
-                       s_prime * (series.d_cosine - series.d_total);
-    const double next = (x + s_prime * y - sum) / (p[a_mean] + s_prime * p[c_mean]);
-    const double change = std::fabs(next - orbit_lon);
-    orbit_lon = next;
-    if (change <= kConvergenceTolerance) break;
+    const OrbitLongitude orbit = orbit_longitude(orbit_lon);
+    s_prime = orbit_term(p, o, orbit) / s76;
+    const Series series = series_at(p, orbit);
+    const double sum = series.a_sine + s_prime * series.c_sine - (series.b_cosine - totals.b) -
+                       s_prime * (series.d_cosine - totals.d);
+    const double plain_step = (x + s_prime * y - sum) / (p[a_mean] + s_prime * p[c_mean]) - orbit_lon;
+    double step = plain_step;
+    if (round > 0 && std::fabs(plain_step) < kSteepestStepSlope * std::fabs(previous_step)) {
+      const double ratio = plain_step / previous_step;
+      step += plain_step * ratio / (1 - ratio);
+    }
+    previous_step = plain_step;
+    orbit_lon += step;
+    if (std::fabs(step) <= kConvergenceTolerance) break;
   }
-  const Series series = series_at(p, orbit_lon);
-  const double q = y - p[c_mean] * orbit_lon - (series.c_sine - series.d_cosine + series.d_total);
+  const OrbitLongitude orbit = orbit_longitude(orbit_lon);
+  const Series series = series_at(p, orbit);
+  const double q = y - p[c_mean] * orbit_lon - (series.c_sine - series.d_cosine + totals.d);
   const double orbit_lat = 2 * std::atan(std::exp(q * std::sqrt(1 + s_prime * s_prime))) - kHalfPi;
   const double g = e2 * ci * ci / (1 - e2);
-  const double sl = std::sin(orbit_lon);
+  const double sl = orbit.sine;
   const double sf = std::sin(orbit_lat), u = sf * sf;
   const double lambda_t = std::atan2(
       (sl * ci * (1 - u / (1 - e2)) - si * sf * std::sqrt((1 - u) * (1 + p[p74] * sl * sl) - g * u)) /
           (1 - u * (1 + g)),
-      std::cos(orbit_lon));
-  *lambda = reduce_to_half_turn(lambda_t - earth_turn(o, orbit_lon) + p[in::orbit_node]);
-  *phi = o.inclination == 0
-             ? std::asin(sf / (1 - e2))
-             : std::atan((tan_of(orbit_lon) * std::cos(lambda_t) - ci * std::sin(lambda_t)) / (si * (1 - e2)));
+      orbit.cosine);
+  *lambda = reduce_to_half_turn(lambda_t - earth_turn(o, orbit, eccentric_anomaly(o, orbit)) + p[in::orbit_node]);
+  *phi = o.inclination == 0 ? std::asin(sf / (1 - e2))
+                            : std::atan((orbit.sine / orbit.cosine * std::cos(lambda_t) - ci * std::sin(lambda_t)) /
+                                        (si * (1 - e2)));
 }
 
 // ---------------------------------------------------------------------------
