@@ -241,21 +241,22 @@ Orbit orbit_of(const double* p) {
           std::cos(perigee)};
 }
 
-// An orbit longitude λ′ with its sine and cosine, which the iterations
-// often know without a trigonometric call.
-struct OrbitLongitude {
+// An angle (an orbit longitude λ′, or λt) with its sine and cosine, which
+// the iterations often know without a trigonometric call.
+struct Angle {
   double angle, sine, cosine;
 };
 
-OrbitLongitude orbit_longitude(double angle) { return {angle, std::sin(angle), std::cos(angle)}; }
+Angle angle_of(double angle) { return {angle, std::sin(angle), std::cos(angle)}; }
 
 // atan z for the small z of a near-circular orbit by its series (the first
 // omitted term is below 1e-23 for |z| < 0.01), else the library's.
 constexpr double kSmallArctangent = 0.01;
 double orbit_arctangent(double z) {
   if (std::fabs(z) >= kSmallArctangent) return std::atan(z);
+  constexpr double c3 = 1.0 / 3, c5 = 1.0 / 5, c7 = 1.0 / 7, c9 = 1.0 / 9;
   const double z2 = z * z;
-  return z * (1 - z2 * (1.0 / 3 - z2 * (1.0 / 5 - z2 * (1.0 / 7 - z2 / 9))));
+  return z * (1 - z2 * (c3 - z2 * (c5 - z2 * (c7 - z2 * c9))));
 }
 
 // Eccentric anomaly E at the orbit longitude λ′, with ν = λ′ − ω: the
@@ -267,7 +268,7 @@ struct Anomaly {
   double z, sine, cosine;
 };
 
-inline Anomaly eccentric_anomaly(const Orbit& o, const OrbitLongitude& l) {
+inline Anomaly eccentric_anomaly(const Orbit& o, const Angle& l) {
   const double sin_nu = l.sine * o.cos_perigee - l.cosine * o.sin_perigee;
   const double cos_nu = l.cosine * o.cos_perigee + l.sine * o.sin_perigee;
   const double z = o.beta * sin_nu / (1 + o.beta * cos_nu);
@@ -276,7 +277,7 @@ inline Anomaly eccentric_anomaly(const Orbit& o, const OrbitLongitude& l) {
   return {z, sin_nu * cos_turn - cos_nu * sin_turn, cos_nu * cos_turn + sin_nu * sin_turn};
 }
 
-double orbit_term(const double* p, const Orbit& o, const OrbitLongitude& l) {
+double orbit_term(const double* p, const Orbit& o, const Angle& l) {
   const double s = l.sine;
   const double radial = 1 - o.eccentricity * eccentric_anomaly(o, l).cosine;
   return o.period_ratio * o.sin_i * l.cosine * radial * radial / o.minor_ratio *
@@ -291,7 +292,7 @@ struct Series {
 
 // Clenshaw's recurrences of the four series run side by side in one loop,
 // so that their chains of dependent steps overlap.
-Series series_at(const double* p, const OrbitLongitude& l) {
+Series series_at(const double* p, const Angle& l) {
   const double two_cos = 2 * l.cosine;
   double a1 = 0, a2 = 0, b1 = 0, b2 = 0, c1 = 0, c2 = 0, d1 = 0, d2 = 0;
   for (int k = kTerms - 1; k >= 1; --k) {
@@ -327,7 +328,7 @@ SeriesTotals series_totals(const double* p) {
 
 // The mean anomaly plus ω, scaled by the period ratio: the Earth's turn
 // under the satellite at the orbit longitude λ′ (ω + E = λ′ − 2·atan z).
-inline double earth_turn(const Orbit& o, const OrbitLongitude& l, const Anomaly& anomaly) {
+inline double earth_turn(const Orbit& o, const Angle& l, const Anomaly& anomaly) {
   return (l.angle - 2 * orbit_arctangent(anomaly.z) - o.eccentricity * anomaly.sine) * o.period_ratio;
 }
 
@@ -354,7 +355,7 @@ void space_oblique_mercator_constants(double* p) {
   for (int node = 0; node <= kIntegrationSteps; ++node) {
     const double lambda_orbit = node * kIntegrationStep;
     const double s = std::sin(lambda_orbit), s2 = s * s;
-    const OrbitLongitude node_longitude = orbit_longitude(lambda_orbit);
+    const Angle node_longitude = angle_of(lambda_orbit);
     const double radial = 1 - o.eccentricity * eccentric_anomaly(o, node_longitude).cosine;
     const double j = ((1 + p[p75] * s2) / ((1 + p[p74] * s2) * (1 + p[p74] * s2)) -
                       ci * o.period_ratio * o.minor_ratio * radial * radial) *
@@ -387,27 +388,30 @@ void space_oblique_mercator_constants(double* p) {
 }
 
 namespace som {
-// The orbit longitude λ″ = atan(num/den) + π of the fixed-point step, with
-// its sine and cosine from num and den.
-OrbitLongitude orbit_longitude_of_quotient(double num, double den, double length) {
-  return {std::atan(num / den) + kPi, -num * std::copysign(1.0, den) / length, -std::fabs(den) / length};
+// The angle from one orbit longitude to another, both in (π/2, 3π/2) or
+// near it, from their sines and cosines: by the short series when small.
+double angle_between(const Angle& from, double to_sine, double to_cosine) {
+  const double sine = to_sine * from.cosine - to_cosine * from.sine;
+  const double cosine = to_cosine * from.cosine + to_sine * from.sine;
+  return cosine > 0 ? orbit_arctangent(sine / cosine) : std::atan2(sine, cosine);
 }
 
-// λ′ moved by a small angle d, its sine and cosine by a rotation through d
+// An angle moved by d, its sine and cosine by a rotation through d
 // (Taylor's series for |d| below 0.01, whose first omitted terms are under
 // 1e-23).
 constexpr double kSmallTurn = 0.01;
-OrbitLongitude turned_by(const OrbitLongitude& l, double d) {
+Angle turned_by(const Angle& from, double d) {
   double sin_d = 0, cos_d = 0;
   if (std::fabs(d) < kSmallTurn) {
+    constexpr double s3 = 1.0 / 6, s5 = 1.0 / 20, s7 = 1.0 / 42, c2 = 0.5, c4 = 1.0 / 12, c6 = 1.0 / 30;
     const double d2 = d * d;
-    sin_d = d * (1 - d2 / 6 * (1 - d2 / 20 * (1 - d2 / 42)));
-    cos_d = 1 - d2 / 2 * (1 - d2 / 12 * (1 - d2 / 30));
+    sin_d = d * (1 - d2 * s3 * (1 - d2 * s5 * (1 - d2 * s7)));
+    cos_d = 1 - d2 * c2 * (1 - d2 * c4 * (1 - d2 * c6));
   } else {
     sin_d = std::sin(d);
     cos_d = std::cos(d);
   }
-  return {l.angle + d, l.sine * cos_d + l.cosine * sin_d, l.cosine * cos_d - l.sine * sin_d};
+  return {from.angle + d, from.sine * cos_d + from.cosine * sin_d, from.cosine * cos_d - from.sine * sin_d};
 }
 
 // Newton's method takes the fixed-point step only while the step's own
@@ -424,29 +428,44 @@ void space_oblique_mercator_forward(double* p, double phi, double lambda, double
   const double sp = std::sin(phi), cp = std::cos(phi);
   const double track = sp / cp * si * (1 - e2);
   const double dl = lambda - p[in::orbit_node];
-  const double start = sp / si;
-  OrbitLongitude orbit{std::asin(start) + kPi, -start, -std::sqrt(1 - start * start)};
+  // Near the ground track sin λ″ = −sign(cos λt)·sin φ/sin i, so the usual
+  // start asin(sin φ/sin i) + π lies on the wrong side of the orbit where
+  // λt points away from the reference meridian; its mirror about π starts
+  // there instead, a round closer to the root.
+  const double start = sp / si, start_offset = std::asin(start), start_cos = std::sqrt(1 - start * start);
+  Angle orbit{kPi + start_offset, -start, -start_cos};
+  Anomaly anomaly = eccentric_anomaly(o, orbit);
+  double lambda_t = earth_turn(o, orbit, anomaly) + dl;
+  if (std::fabs(reduce_to_half_turn(lambda_t)) > kHalfPi) {
+    orbit = {kPi - start_offset, start, -start_cos};
+    anomaly = eccentric_anomaly(o, orbit);
+    lambda_t = earth_turn(o, orbit, anomaly) + dl;
+  }
   // λ″ = g(λ″) with g(λ″) = atan((track + sin λt·cos i)/cos λt) + π, solved
   // by Newton's method on λ″ − g(λ″): the fixed-point step g(λ″) − λ″
-  // divided by 1 − g′(λ″).
-  double sin_t = 0, cos_t = 0, turn_rate = 0, step = 0;
+  // divided by 1 − g′(λ″). After the first round λt moves little, and its
+  // sine and cosine follow by rotation.
+  Angle turn = angle_of(lambda_t);
+  double turn_rate = 0, step = 0;
   for (int round = 0; round < kMaxRounds; ++round) {
-    const Anomaly anomaly = eccentric_anomaly(o, orbit);
-    const double lambda_t = earth_turn(o, orbit, anomaly) + dl;
-    cos_t = std::cos(lambda_t);
-    sin_t = std::sin(lambda_t);
     turn_rate = earth_turn_rate(o, anomaly);
-    const double num = track + sin_t * ci, length2 = num * num + cos_t * cos_t;
-    OrbitLongitude next = orbit_longitude_of_quotient(num, cos_t, std::sqrt(length2));
-    const double slope = (ci + track * sin_t) / length2 * turn_rate;
-    if (std::fabs(slope) < kSteepestStepSlope) next = turned_by(next, (next.angle - orbit.angle) * slope / (1 - slope));
-    step = next.angle - orbit.angle;
-    orbit = next;
+    // g = atan(num/cos λt) + π, known by its sine and cosine; the plain step
+    // to it is found from those without an arctangent call once it is small.
+    const double sin_t = turn.sine, cos_t = turn.cosine;
+    const double num = track + sin_t * ci, inverse_length = 1 / std::sqrt(num * num + cos_t * cos_t);
+    const double sin_g = -num * std::copysign(inverse_length, cos_t), cos_g = -std::fabs(cos_t) * inverse_length;
+    const double plain_step = angle_between(orbit, sin_g, cos_g);
+    const double slope = (ci + track * sin_t) * inverse_length * inverse_length * turn_rate;
+    const double newton = std::fabs(slope) < kSteepestStepSlope ? plain_step * slope / (1 - slope) : 0;
+    orbit = turned_by({orbit.angle + plain_step, sin_g, cos_g}, newton);
+    step = plain_step + newton;
     if (std::fabs(step) <= kConvergenceTolerance) break;
+    anomaly = eccentric_anomaly(o, orbit);
+    turn = turned_by(turn, earth_turn(o, orbit, anomaly) + dl - turn.angle);
   }
   // λt of the last round belongs to the λ″ before the last step; carried to
   // the final λ″ to first order, so the point matches its orbit longitude.
-  sin_t += cos_t * turn_rate * step;
+  const double sin_t = turn.sine + turn.cosine * turn_rate * step;
   // q = ln tan(π/4 + φ″/2) = atanh(sin φ″)
   const double q = std::atanh((sp * ci * (1 - e2) - sin_t * cp * si) / std::sqrt(1 - e2 * sp * sp));
   const double big_s = orbit_term(p, o, orbit);
@@ -477,7 +496,7 @@ void space_oblique_mercator_inverse(double* p, double northing, double easting, 
   double orbit_lon = x / p[a_mean];
   double s_prime = 0, previous_step = 0;
   for (int round = 0; round < kMaxRounds; ++round) {
-    const OrbitLongitude orbit = orbit_longitude(orbit_lon);
+    const Angle orbit = angle_of(orbit_lon);
     s_prime = orbit_term(p, o, orbit) / s76;
     const Series series = series_at(p, orbit);
     const double sum = series.a_sine + s_prime * series.c_sine - (series.b_cosine - totals.b) -
@@ -492,7 +511,7 @@ void space_oblique_mercator_inverse(double* p, double northing, double easting, 
     orbit_lon += step;
     if (std::fabs(step) <= kConvergenceTolerance) break;
   }
-  const OrbitLongitude orbit = orbit_longitude(orbit_lon);
+  const Angle orbit = angle_of(orbit_lon);
   const Series series = series_at(p, orbit);
   const double q = y - p[c_mean] * orbit_lon - (series.c_sine - series.d_cosine + totals.d);
   const double orbit_lat = 2 * std::atan(std::exp(q * std::sqrt(1 + s_prime * s_prime))) - kHalfPi;
