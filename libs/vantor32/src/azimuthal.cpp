@@ -196,8 +196,8 @@ void orthographic_inverse(double* p, double northing, double easting, double* ph
     *lambda = p[in::lambda0];
     return;
   }
-  const double c = std::asin(rho / r);
-  const double sc = std::sin(c), cc = std::cos(c);
+  // The angular distance c = asin(ρ/R) is needed only by its sine and cosine.
+  const double sc = rho / r, cc = std::sqrt(1 - sc * sc);
   *phi = std::asin(cc * std::sin(phi1) + y * sc * std::cos(phi1) / rho);
   *lambda = p[in::lambda0] + std::atan2(x * sc, rho * std::cos(phi1) * cc - y * std::sin(phi1) * sc);
 }
@@ -260,8 +260,8 @@ void gnomic_inverse(double* p, double northing, double easting, double* phi, dou
     *lambda = p[in::lambda0];
     return;
   }
-  const double c = std::atan(rho / r);
-  const double sc = std::sin(c), cc = std::cos(c);
+  // The angular distance c = atan(ρ/R) is needed only by its sine and cosine.
+  const double tc = rho / r, cc = 1 / std::sqrt(1 + tc * tc), sc = tc * cc;
   *phi = std::asin(cc * std::sin(phi1) + y * sc * std::cos(phi1) / rho);
   switch (gnom::aspect_of(phi1)) {
     case gnom::Aspect::north_polar:
