@@ -312,7 +312,7 @@ Series series_at(const double* p, const Angle& l) {
   return {a1 * l.sine, b1 * l.cosine - b2, c1 * l.sine, d1 * l.cosine - d2};
 }
 
-// Σ B_k and Σ D_k for k = 1..9, the series' values at λ″ = 0.
+// Σ B_k and Σ D_k for k = 1..9, the cosine sums at λ″ = 0.
 struct SeriesTotals {
   double b, d;
 };
@@ -493,10 +493,10 @@ void space_oblique_mercator_inverse(double* p, double northing, double easting, 
   // a sun-synchronous orbit); from the second round on, each step is
   // extrapolated by that ratio, measured on the last two plain steps
   // (Aitken's Δ²), which saves about one round.
-  double orbit_lon = x / p[a_mean];
+  Angle orbit = angle_of(x / p[a_mean]);
   double s_prime = 0, previous_step = 0;
   for (int round = 0; round < kMaxRounds; ++round) {
-    const Angle orbit = angle_of(orbit_lon);
+    const double orbit_lon = orbit.angle;
     s_prime = orbit_term(p, o, orbit) / s76;
     const Series series = series_at(p, orbit);
     const double sum = series.a_sine + s_prime * series.c_sine - (series.b_cosine - totals.b) -
@@ -508,24 +508,25 @@ void space_oblique_mercator_inverse(double* p, double northing, double easting, 
       step += plain_step * ratio / (1 - ratio);
     }
     previous_step = plain_step;
-    orbit_lon += step;
+    // Small steps move the sine and cosine by rotation, large ones anew.
+    orbit = std::fabs(step) < kSmallTurn ? turned_by(orbit, step) : angle_of(orbit_lon + step);
     if (std::fabs(step) <= kConvergenceTolerance) break;
   }
-  const Angle orbit = angle_of(orbit_lon);
   const Series series = series_at(p, orbit);
-  const double q = y - p[c_mean] * orbit_lon - (series.c_sine - series.d_cosine + totals.d);
-  const double orbit_lat = 2 * std::atan(std::exp(q * std::sqrt(1 + s_prime * s_prime))) - kHalfPi;
+  const double q = y - p[c_mean] * orbit.angle - (series.c_sine - series.d_cosine + totals.d);
+  // φ″ = 2·atan(exp w) − π/2, needed only by its sine tanh w.
+  const double sf = std::tanh(q * std::sqrt(1 + s_prime * s_prime)), u = sf * sf;
   const double g = e2 * ci * ci / (1 - e2);
   const double sl = orbit.sine;
-  const double sf = std::sin(orbit_lat), u = sf * sf;
-  const double lambda_t = std::atan2(
+  const double turn_sine =
       (sl * ci * (1 - u / (1 - e2)) - si * sf * std::sqrt((1 - u) * (1 + p[p74] * sl * sl) - g * u)) /
-          (1 - u * (1 + g)),
-      orbit.cosine);
+      (1 - u * (1 + g));
+  const double turn_cosine = orbit.cosine, turn_length = std::sqrt(turn_sine * turn_sine + turn_cosine * turn_cosine);
+  const double lambda_t = std::atan2(turn_sine, turn_cosine);
   *lambda = reduce_to_half_turn(lambda_t - earth_turn(o, orbit, eccentric_anomaly(o, orbit)) + p[in::orbit_node]);
   *phi = o.inclination == 0 ? std::asin(sf / (1 - e2))
-                            : std::atan((orbit.sine / orbit.cosine * std::cos(lambda_t) - ci * std::sin(lambda_t)) /
-                                        (si * (1 - e2)));
+                            : std::atan((orbit.sine / orbit.cosine * turn_cosine - ci * turn_sine) /
+                                        (si * (1 - e2) * turn_length));
 }
 
 // ---------------------------------------------------------------------------
