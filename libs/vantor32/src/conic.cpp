@@ -315,15 +315,17 @@ void imw_polyconic_forward(double* p, double phi, double lambda, double* northin
 // of (Y, X), so that the coupling of the coordinates is learnt and the
 // rounds converge superlinearly. The start is the latitude whose central
 // meridian point lies at the northing, less the rise x²·tan φ/(2a) of the
-// parallel at the easting, with the Jacobian of a polyconic there. A point on the central meridian keeps the central
-// meridian (its longitude ratio x/X would be 0/0 there).
+// parallel at the easting, with the Jacobian of a polyconic there. The test
+// that stops the rounds is the residual one of the classic iteration. A
+// point on the central meridian keeps the central meridian (its longitude
+// ratio x/X would be 0/0 there).
 namespace imw {
 struct Jacobian {
   double y_phi, y_lambda, x_phi, x_lambda;  // ∂Y/∂φ, ∂Y/∂λ, ∂X/∂φ, ∂X/∂λ
 };
 
-// Broyden's correction of j for the step (dphi, dlambda) that changed the
-// residuals by (dy, dx).
+// Broyden's correction of j for the step (dphi, dlambda) that moved the
+// projected point by (dy, dx).
 void learn(Jacobian& j, double dphi, double dlambda, double dy, double dx) {
   const double length2 = dphi * dphi + dlambda * dlambda;
   if (length2 == 0) return;

@@ -36,9 +36,8 @@ constexpr double kFootpointTolerance = 1e-10;
 // in the third flattening (to n⁴, within about 1e-14 rad of the root): the
 // start that lets the footpoint iteration stop after its first round.
 double footpoint_start(const double* p, double mu) {
-  const double n1 = p[n], n2 = n1 * n1, n3 = n2 * n1, n4 = n3 * n1;
-  return -sine_series(2 * mu, 1.5 * n1 - 27.0 / 32 * n3, 21.0 / 16 * n2 - 55.0 / 32 * n4, 151.0 / 96 * n3,
-                      1097.0 / 512 * n4);
+  const FootpointSeries f = footpoint_series(p[n]);
+  return -sine_series(2 * mu, f.f2, f.f4, f.f6, f.f8);
 }
 }  // namespace tm
 

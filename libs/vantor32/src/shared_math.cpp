@@ -26,12 +26,11 @@ void store_meridian_coefficients(double* p) {
   p[slot::e2] = 15 * e4 / 256 + 45 * e6 / 1024;
   p[slot::e3] = 35 * e6 / 3072;
   const double root = std::sqrt(1 - e2);
-  const double n = (1 - root) / (1 + root);
-  const double n2 = n * n, n3 = n2 * n, n4 = n3 * n;
-  p[slot::f2] = 3 * n / 2 - 27 * n3 / 32;
-  p[slot::f4] = 21 * n2 / 16 - 55 * n4 / 32;
-  p[slot::f6] = 151 * n3 / 96;
-  p[slot::f8] = 1097 * n4 / 512;
+  const FootpointSeries f = footpoint_series((1 - root) / (1 + root));
+  p[slot::f2] = f.f2;
+  p[slot::f4] = f.f4;
+  p[slot::f6] = f.f6;
+  p[slot::f8] = f.f8;
 }
 
 void store_sinusoidal_constants(double* p) {

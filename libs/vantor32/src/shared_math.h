@@ -115,6 +115,16 @@ inline double meridian_distance(const double* p, double a, double phi) {
   return a * (p[slot::e0] * phi + sine_series(2 * phi, -p[slot::e1], p[slot::e2], -p[slot::e3], 0));
 }
 
+// The footpoint coefficients F2..F8 of the series φ = μ + Σ F2k sin 2kμ in
+// the third flattening n (the e1 of the footpoint formulas).
+struct FootpointSeries {
+  double f2, f4, f6, f8;
+};
+inline FootpointSeries footpoint_series(double n) {
+  const double n2 = n * n, n3 = n2 * n, n4 = n3 * n;
+  return {3 * n / 2 - 27 * n3 / 32, 21 * n2 / 16 - 55 * n4 / 32, 151 * n3 / 96, 1097 * n4 / 512};
+}
+
 // Latitude of a rectifying latitude μ from the footpoint series in slots 37 to 40.
 inline double footpoint_latitude(const double* p, double mu) {
   namespace slot = meridian_slot;
