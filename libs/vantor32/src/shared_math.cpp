@@ -6,8 +6,24 @@
 
 namespace vantor {
 
+namespace {
+// sin 2χ and cos 2χ of χ = π/2 − 2·atan t, from t alone: sin χ and cos χ
+// are (1 − t²)/(1 + t²) and 2t/(1 + t²), written in 1/t beyond t = 1 so that
+// an infinite t gives the south pole.
+struct DoubleAngle {
+  double sine, cosine;
+};
+DoubleAngle double_conformal_angle(double t) {
+  const double u = t <= 1 ? t : 1 / t, u2 = u * u, scale = 1 / (1 + u2);
+  const double sin_chi = (t <= 1 ? 1 - u2 : u2 - 1) * scale, cos_chi = 2 * u * scale;
+  return {2 * sin_chi * cos_chi, (cos_chi - sin_chi) * (cos_chi + sin_chi)};
+}
+}  // namespace
+
 double latitude_from_t(double e, double t, int rounds) {
-  double phi = kHalfPi - 2 * std::atan(t);
+  const ConformalSeries c = conformal_series(e);
+  const DoubleAngle two_chi = double_conformal_angle(t);
+  double phi = kHalfPi - 2 * std::atan(t) + sine_series_at(two_chi.sine, two_chi.cosine, c.c2, c.c4, c.c6, c.c8);
   for (int round = 1; round < rounds; ++round) {
     const double next = kHalfPi - 2 * std::atan(t * eccentricity_factor(e, phi));
     const double change = std::fabs(next - phi);

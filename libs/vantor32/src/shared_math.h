@@ -64,14 +64,19 @@ inline ClenshawSums clenshaw(const double* a, int count, double sin_theta, doubl
   return {b1 * sin_theta, b1 * cos_theta - b2};
 }
 
-// a1 sin θ + a2 sin 2θ + a3 sin 3θ + a4 sin 4θ, with one sine and cosine.
-inline double sine_series(double theta, double a1, double a2, double a3, double a4) {
-  const double two_cos = 2 * std::cos(theta);
+// a1 sin θ + a2 sin 2θ + a3 sin 3θ + a4 sin 4θ from the sine and cosine of θ.
+inline double sine_series_at(double sin_theta, double cos_theta, double a1, double a2, double a3, double a4) {
+  const double two_cos = 2 * cos_theta;
   const double b4 = a4;
   const double b3 = a3 + two_cos * b4;
   const double b2 = a2 + two_cos * b3 - b4;
   const double b1 = a1 + two_cos * b2 - b3;
-  return b1 * std::sin(theta);
+  return b1 * sin_theta;
+}
+
+// The same series of θ itself, with one sine and cosine.
+inline double sine_series(double theta, double a1, double a2, double a3, double a4) {
+  return sine_series_at(std::sin(theta), std::cos(theta), a1, a2, a3, a4);
 }
 
 // m(φ) = cos φ / √(1 − e² sin²φ): the parallel's radius over a.
@@ -105,8 +110,10 @@ inline double conformal_latitude(double e, double phi) {
          kHalfPi;
 }
 
-// φ from the ellipsoid's t by the fixed-point iteration of Snyder (7-9), seeded
-// by the spherical value; stops on a change of 1e-7 or after rounds in all.
+// φ from the ellipsoid's t by the fixed-point iteration of Snyder (7-9),
+// seeded by the conformal-to-geodetic series of χ = π/2 − 2·atan t (within
+// about 1e-11 rad of the root, so the first round's change stops it); stops
+// on a change of 1e-7 or after rounds in all.
 double latitude_from_t(double e, double t, int rounds);
 
 // Meridian distance M(φ) from the coefficients E0..E3 in slots 32 to 35.
