@@ -236,9 +236,14 @@ constexpr int scratch_yb = 45, ya_offset = 46, rb = 47, ra = 48;
 constexpr int kMaxRounds = 51;
 constexpr double kTolerance = 1e-7;  // linear units
 
+// a/(√(1 − e² sin²φ)·tan φ), the radius of the parallel's cone, from the
+// sine and cosine of φ.
+double parallel_radius_at(double a, double e, double sin_phi, double cos_phi) {
+  return a / (std::sqrt(1 - e * e * sin_phi * sin_phi) * (sin_phi / cos_phi));
+}
+
 double parallel_radius(double a, double e, double phi) {
-  const double s = std::sin(phi);
-  return a / (std::sqrt(1 - e * e * s * s) * tan_of(phi));
+  return parallel_radius_at(a, e, std::sin(phi), std::cos(phi));
 }
 
 struct PlanePoint {
@@ -256,7 +261,8 @@ Sheet sheet_of(const double* p) { return {std::sin(p[in::phi1]), std::sin(p[in::
 PlanePoint project(double* p, const Sheet& sheet, double phi, double lambda) {
   const double a = p[in::a], e = p[in::e], dl = lambda - p[in::lambda0];
   const double phia = p[in::phi1], phib = p[in::phi2];
-  const double m = meridian_distance(p, a, phi);
+  const double sin_phi = std::sin(phi), cos_phi = std::cos(phi);
+  const double m = meridian_distance_at(p, a, phi, sin_phi, cos_phi);
   const double yc = p[yc0] + p[yc_slope] * m;
   const double xc = p[xc0] + p[xc_slope] * m;
   double xa = a * dl, ya = p[ya_offset];
@@ -273,7 +279,7 @@ PlanePoint project(double* p, const Sheet& sheet, double phi, double lambda) {
   }
   p[scratch_yb] = yb;
   if (phi == 0) return {a * dl, 0};
-  const double r = parallel_radius(a, e, phi);
+  const double r = parallel_radius_at(a, e, sin_phi, cos_phi);
   const double side = phi > 0 ? 1.0 : -1.0;
   const double y0 = yc - r + side * std::sqrt(r * r - xc * xc) + r;
   const double k = (xa - xb) / (ya - yb);

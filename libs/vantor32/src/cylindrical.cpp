@@ -207,7 +207,9 @@ void hotine_two_point_forward(double* p, double phi, double lambda, double* nort
   const double unreduced = lambda - p[hom2::lambda0];
   double u = 0, v = 0;
   if (std::fabs(std::fabs(phi) - kHalfPi) >= hom2::kPoleTolerance) {
-    const double q = p[hom2::e_const] / std::pow(conformal_t(p[in::e], phi), b);
+    // E/t^B with ln t = e·atanh(e sin φ) − atanh(sin φ): one exponential.
+    const double e = p[in::e], sp = std::sin(phi);
+    const double q = p[hom2::e_const] * std::exp(b * (std::atanh(sp) - e * std::atanh(e * sp)));
     const double s = (q - 1 / q) / 2, t = (q + 1 / q) / 2;
     const double dl = reduce_to_half_turn(unreduced);
     const double vv = std::sin(b * dl);

@@ -122,6 +122,13 @@ inline double meridian_distance(const double* p, double a, double phi) {
   return a * (p[slot::e0] * phi + sine_series(2 * phi, -p[slot::e1], p[slot::e2], -p[slot::e3], 0));
 }
 
+// The same from the sine and cosine of φ, which give those of 2φ.
+inline double meridian_distance_at(const double* p, double a, double phi, double sin_phi, double cos_phi) {
+  namespace slot = meridian_slot;
+  const double sin_2phi = 2 * sin_phi * cos_phi, cos_2phi = (cos_phi - sin_phi) * (cos_phi + sin_phi);
+  return a * (p[slot::e0] * phi + sine_series_at(sin_2phi, cos_2phi, -p[slot::e1], p[slot::e2], -p[slot::e3], 0));
+}
+
 // The footpoint coefficients F2..F8 of the series φ = μ + Σ F2k sin 2kμ in
 // the third flattening n (the e1 of the footpoint formulas).
 struct FootpointSeries {
