@@ -541,9 +541,10 @@ constexpr int kLatitudeRounds = 12;
 
 bool polar(const double* p) { return std::fabs(std::fabs(p[in::phi0]) - kHalfPi) <= kPoleTolerance; }
 
+// w = c·(((1 + sin φ)/(1 − sin φ))·((1 − e sin φ)/(1 + e sin φ))^e)^n, the
+// bracket being exp(2ψ).
 double conformal_w(double e, double n, double c, double phi) {
-  const double s = std::sin(phi), es = e * s;
-  return c * std::pow(((1 + s) / (1 - s)) * std::pow((1 - es) / (1 + es), e), n);
+  return c * std::exp(2 * n * isometric_latitude(e, std::sin(phi)));
 }
 
 // ρ = 2·a·k0·t(φ)/√((1 + e)^(1+e)·(1 − e)^(1−e)), with the normaliser
@@ -601,8 +602,9 @@ void european_stereographic_forward(double* p, double phi, double lambda, double
   const double two_rk = 2 * p[eurostere::radius] * p[in::k0];
   const double dl = n * (lambda - p[eurostere::lambda_origin]);
   const double w = eurostere::conformal_w(e, n, p[eurostere::c], phi);
-  const double chi = std::asin((w - 1) / (w + 1));
-  const double sc = std::sin(chi), cc = std::cos(chi), s0 = std::sin(chi0), c0 = std::cos(chi0);
+  // χ = asin((w − 1)/(w + 1)), needed only by its sine and cosine.
+  const double sc = (w - 1) / (w + 1), cc = 2 * std::sqrt(w) / (w + 1);
+  const double s0 = std::sin(chi0), c0 = std::cos(chi0);
   const double b = 1 + sc * s0 + cc * c0 * std::cos(dl);
   *northing = two_rk * (sc * c0 - cc * s0 * std::cos(dl)) / b + p[in::fn];
   *easting = two_rk * cc * std::sin(dl) / b + p[in::fe];

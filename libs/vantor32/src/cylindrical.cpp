@@ -207,9 +207,8 @@ void hotine_two_point_forward(double* p, double phi, double lambda, double* nort
   const double unreduced = lambda - p[hom2::lambda0];
   double u = 0, v = 0;
   if (std::fabs(std::fabs(phi) - kHalfPi) >= hom2::kPoleTolerance) {
-    // E/t^B with ln t = e·atanh(e sin φ) − atanh(sin φ): one exponential.
-    const double e = p[in::e], sp = std::sin(phi);
-    const double q = p[hom2::e_const] * std::exp(b * (std::atanh(sp) - e * std::atanh(e * sp)));
+    // E/t^B with ln t = −ψ: one exponential.
+    const double q = p[hom2::e_const] * std::exp(b * isometric_latitude(p[in::e], std::sin(phi)));
     const double s = (q - 1 / q) / 2, t = (q + 1 / q) / 2;
     const double dl = reduce_to_half_turn(unreduced);
     const double vv = std::sin(b * dl);

@@ -103,6 +103,12 @@ inline double authalic_q(double e, double phi) {
   return (1 - e * e) * (s / (1 - es * es) - std::log((1 - es) / (1 + es)) / (2 * e));
 }
 
+// ψ = ln(tan(π/4 + φ/2)·((1 − e sin φ)/(1 + e sin φ))^(e/2)), the isometric
+// latitude, as atanh(sin φ) − e·atanh(e sin φ): two logarithms, no power.
+inline double isometric_latitude(double e, double sin_phi) {
+  return std::atanh(sin_phi) - e * std::atanh(e * sin_phi);
+}
+
 // χ(φ), the conformal latitude.
 inline double conformal_latitude(double e, double phi) {
   const double es = e * std::sin(phi);
