@@ -417,6 +417,8 @@ Angle turned_by(const Angle& from, double d) {
 // Newton's method takes the fixed-point step only while the step's own
 // slope is below this; steeper, the plain step is safer.
 constexpr double kSteepestStepSlope = 0.5;
+// Aitken's extrapolation only while the steps shrink at least this fast.
+constexpr double kSlowestContraction = 0.5;
 }  // namespace som
 
 void space_oblique_mercator_forward(double* p, double phi, double lambda, double* northing, double* easting,
@@ -503,7 +505,7 @@ void space_oblique_mercator_inverse(double* p, double northing, double easting, 
                        s_prime * (series.d_cosine - totals.d);
     const double plain_step = (x + s_prime * y - sum) / (p[a_mean] + s_prime * p[c_mean]) - orbit_lon;
     double step = plain_step;
-    if (round > 0 && std::fabs(plain_step) < kSteepestStepSlope * std::fabs(previous_step)) {
+    if (round > 0 && std::fabs(plain_step) < kSlowestContraction * std::fabs(previous_step)) {
       const double ratio = plain_step / previous_step;
       step += plain_step * ratio / (1 - ratio);
     }
