@@ -1,5 +1,6 @@
 #include "reports/comments_dlg.h"
 
+#include "reports/dialog_buttons.h"
 #include "reports/report_texts.h"
 
 namespace verdalis::reports {
@@ -20,12 +21,9 @@ TCommentsDlg::TCommentsDlg() : ui::Form("CommentsDlg")
     Memo1 = &add<ui::Memo>("Memo1");
     Memo1->setGeometry(memoGeometry);
     Memo1->setMaxLength(commentsMaxLength);
-    OKBtn = &add<ui::Button>("OKBtn", "OK");
-    OKBtn->setGeometry(okGeometry);
-    OKBtn->setModalResult(ui::ModalResult::Ok);
-    CancelBtn = &add<ui::Button>("CancelBtn", "Cancel");
-    CancelBtn->setGeometry(cancelGeometry);
-    CancelBtn->setModalResult(ui::ModalResult::Cancel);
+    const OkCancelButtons buttons = addOkCancelButtons(*this, okGeometry, cancelGeometry);
+    OKBtn = buttons.ok;
+    CancelBtn = buttons.cancel;
 }
 
 } // namespace verdalis::reports

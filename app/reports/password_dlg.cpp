@@ -1,5 +1,6 @@
 #include "reports/password_dlg.h"
 
+#include "reports/dialog_buttons.h"
 #include "reports/report_texts.h"
 #include "ui/application.h"
 
@@ -24,12 +25,9 @@ TPasswordDlg::TPasswordDlg() : ui::Form("PasswordDlg")
     Password = &add<ui::Edit>("Password");
     Password->setGeometry(entryGeometry);
     Password->setPasswordChar(maskCharacter);
-    OKBtn = &add<ui::Button>("OKBtn", "OK");
-    OKBtn->setGeometry(okGeometry);
-    OKBtn->setModalResult(ui::ModalResult::Ok);
-    CancelBtn = &add<ui::Button>("CancelBtn", "Cancel");
-    CancelBtn->setGeometry(cancelGeometry);
-    CancelBtn->setModalResult(ui::ModalResult::Cancel);
+    const OkCancelButtons buttons = addOkCancelButtons(*this, okGeometry, cancelGeometry);
+    OKBtn = buttons.ok;
+    CancelBtn = buttons.cancel;
     // OK is the default button: the return key in the entry accepts it.
     Password->onKeyPress = [this](ui::Key& key) {
         if (key == ui::returnKey) {

@@ -44,10 +44,20 @@ std::string controlStem(std::string_view fileName)
 const std::vector<std::string_view>& ViewTablesTab::tableFileNames()
 {
     static const std::vector<std::string_view> names = {
-        "Yields_And_N_Factors.DB", "Crops.db",         "NutrientSources.db",         "BMP_N_Factors.db",
-        "BMP_P_Factors.db",        "AppMethod.db",     "Curve_Number.db",            "Soil_Mapunits.db",
-        "County_Stations.db",      "Yield_Reduction_Factors.db", "BMP_List.db",      "CoverCropTable.dbf",
-        "PartPDelivery.db",        userTableFileName,
+        "Yields_And_N_Factors.DB",
+        "Crops.db",
+        "NutrientSources.db",
+        "BMP_N_Factors.db",
+        "BMP_P_Factors.db",
+        "AppMethod.db",
+        "Curve_Number.db",
+        "Soil_Mapunits.db",
+        "County_Stations.db",
+        "Yield_Reduction_Factors.db",
+        "BMP_List.db",
+        "CoverCropTable.dbf",
+        "PartPDelivery.db",
+        userTableFileName,
     };
     return names;
 }
