@@ -26,7 +26,12 @@ bool ReportCommands::calculated() const
 void ReportCommands::PrintBtnClick()
 {
     if (!calculated()) {
-        dialogs_.information(texts::calculateFirst);
+        // A batch run collects the message rather than stopping for it.
+        if (batch_.BatchRunning) {
+            batch_.collect(texts::calculateFirst);
+        } else {
+            dialogs_.information(texts::calculateFirst);
+        }
         return;
     }
     if (batch_.BatchRunning) {

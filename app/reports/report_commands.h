@@ -31,8 +31,8 @@ public:
     ReportCommands(TPrintResultsDlg& report, TPasswordDlg& passwordDlg, const ui::RichText& calculationLog,
                    ui::BatchState& batch, ui::Dialogs& dialogs, ui::Application& application);
 
-    // Before any calculation: an information message. During a batch run:
-    // prints at once. Otherwise the preview, which prints, saves or does
+    // Before any calculation: an information message (collected as the
+    // batch message during a batch run). During a batch run: prints at once. Otherwise the preview, which prints, saves or does
     // nothing as the user closes it.
     void PrintBtnClick();
 

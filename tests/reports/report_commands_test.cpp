@@ -83,13 +83,21 @@ TEST_F(ReportCommandsTest, BeforeACalculationOnlyTheInformationMessageShows)
     }
 }
 
-TEST_F(ReportCommandsTest, BatchRunPrintsAtOnceWithoutPreview)
+TEST_F(ReportCommandsTest, BatchRunPrintsAtOnceWithoutPreviewOrMessage)
 {
-    calculate();
     batch.BatchRunning = true;
+    commands.PrintBtnClick();
+    EXPECT_TRUE(batch.BatchMessagePending);
+    EXPECT_EQ(batch.BatchMessage, "You must first enter information and click the\r\nCALCULATE button before "
+                                  "clicking the\r\nView/Print Results button");
+    EXPECT_TRUE(dialogs.printJobs().empty());
+
+    calculate();
     commands.PrintBtnClick();
     ASSERT_EQ(dialogs.printJobs().size(), 1u);
     EXPECT_EQ(dialogs.printJobs()[0].jobName, " Aggregate Results");
+    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_EQ(application.pendingModals(), 0u);
 }
 
 TEST_F(ReportCommandsTest, PreviewPrintsOrDoesNothing)
