@@ -3,6 +3,7 @@
 #include "reports/password_dlg.h"
 #include "reports/password_sets.h"
 #include "reports/report_texts.h"
+#include "tables/program_dirs.h"
 #include "ui/application.h"
 #include "ui/dialogs.h"
 
@@ -21,9 +22,10 @@ constexpr int mostProtectedColumns = 3;
 
 } // namespace
 
-TViewTableDlg::TViewTableDlg(ui::Dialogs& dialogs, ui::Application& application, TPasswordDlg& passwordDlg)
+TViewTableDlg::TViewTableDlg(ui::Dialogs& dialogs, ui::Application& application, TPasswordDlg& passwordDlg,
+                             const ProgramDirs& dirs)
     : ui::Form("ViewTableDlg"), dialogs_(dialogs), application_(application), passwordDlg_(passwordDlg),
-      gridSource_(Table1, dialogs)
+      gridSource_(Table1, dialogs), dirs_(dirs)
 {
     setCaption(std::string(texts::viewTablesCaption));
     setGeometry(formGeometry);
@@ -119,7 +121,7 @@ void TViewTableDlg::ResetCaption(std::string_view text)
 
 bool TViewTableDlg::IsValidPassword(std::string_view text) const
 {
-    return isEditLockPassword(programDir_, text);
+    return isEditLockPassword(dirs_.ProgramDir, text);
 }
 
 void TViewTableDlg::EditModechkboxClick()

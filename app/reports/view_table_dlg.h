@@ -13,6 +13,10 @@
 #include <filesystem>
 #include <string_view>
 
+namespace verdalis {
+struct ProgramDirs;
+}
+
 namespace verdalis::ui {
 class Application;
 class Dialogs;
@@ -24,13 +28,11 @@ class TPasswordDlg;
 
 class TViewTableDlg : public ui::Form {
 public:
-    // Nothing is owned; the services and the password dialog must outlive
-    // the viewer.
-    TViewTableDlg(ui::Dialogs& dialogs, ui::Application& application, TPasswordDlg& passwordDlg);
-
-    // The folder whose EditLock.ini holds the further edit-lock passwords
-    // (the program folder, known once the program has started).
-    void setProgramDir(std::filesystem::path programDir) { programDir_ = std::move(programDir); }
+    // Nothing is owned; the services, the password dialog and the program
+    // folders (whose EditLock.ini holds the further edit-lock passwords)
+    // must outlive the viewer.
+    TViewTableDlg(ui::Dialogs& dialogs, ui::Application& application, TPasswordDlg& passwordDlg,
+                  const ProgramDirs& dirs);
 
     // Opens the table by its extension (".db" Paradox, ".dbf" dBASE) on its
     // first record, closing the one open before; the caption names the
@@ -82,7 +84,7 @@ private:
     ui::Application& application_;
     TPasswordDlg& passwordDlg_;
     TableGridSource gridSource_;
-    std::filesystem::path programDir_;
+    const ProgramDirs& dirs_;
     std::filesystem::path tablePath_;
 };
 

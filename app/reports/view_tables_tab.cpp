@@ -5,10 +5,9 @@
 #include "reports/report_texts.h"
 #include "reports/table_info_listing.h"
 #include "reports/view_table_dlg.h"
+#include "tables/table_lookups.h"
 #include "ui/application.h"
 #include "ui/dialogs.h"
-#include "util/case_insensitive_path.h"
-#include "util/path_text.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -18,7 +17,6 @@ namespace verdalis::reports {
 namespace {
 
 constexpr std::string_view userTableFileName = "UserInputs.dbf";
-constexpr std::string_view lookupFailed = "error";
 
 constexpr int buttonLeft = 16;
 constexpr int buttonTop = 16;
@@ -63,8 +61,8 @@ const std::vector<std::string_view>& ViewTablesTab::tableFileNames()
 }
 
 ViewTablesTab::ViewTablesTab(ui::TabSheet& sheet, TViewTableDlg& viewer, TPasswordDlg& passwordDlg,
-                             TableLocator locate, ui::Dialogs& dialogs, ui::Application& application)
-    : viewer_(viewer), passwordDlg_(passwordDlg), locate_(std::move(locate)), dialogs_(dialogs),
+                             const TableLookups& lookups, ui::Dialogs& dialogs, ui::Application& application)
+    : viewer_(viewer), passwordDlg_(passwordDlg), lookups_(lookups), dialogs_(dialogs),
       application_(application)
 {
     ui::Form* form = sheet.form();
@@ -125,11 +123,11 @@ void ViewTablesTab::buildTableInfoGroup(ui::TabSheet& sheet)
 
 std::optional<std::filesystem::path> ViewTablesTab::locateTable(const ui::Button& button) const
 {
-    const std::string location = locate_(button.caption());
-    if (location == lookupFailed) {
+    const std::string location = lookups_.GetTableLocation(button.caption());
+    if (location == kLookupError) {
         return std::nullopt;
     }
-    return resolvePathCaseInsensitive(toSlashPath(location));
+    return std::filesystem::path(location);
 }
 
 void ViewTablesTab::ViewTablesClick(const ui::Button& button)

@@ -14,6 +14,10 @@
 #include <string_view>
 #include <vector>
 
+namespace verdalis {
+class TableLookups;
+}
+
 namespace verdalis::ui {
 class Application;
 class Dialogs;
@@ -24,10 +28,6 @@ namespace verdalis::reports {
 class TPasswordDlg;
 class TViewTableDlg;
 
-// The table location lookup: a table's full path by its file name, or the
-// text "error" after the lookup has reported the failure itself.
-using TableLocator = std::function<std::string(std::string_view tableFileName)>;
-
 class ViewTablesTab {
 public:
     // The table buttons' captions, in their order on the tab; the last is
@@ -36,9 +36,10 @@ public:
 
     // Builds the buttons, their menus and the Table Info group into the
     // sheet, which must already be part of a form (the menus belong to the
-    // form). Nothing is owned; all must outlive the tab.
-    ViewTablesTab(ui::TabSheet& sheet, TViewTableDlg& viewer, TPasswordDlg& passwordDlg, TableLocator locate,
-                  ui::Dialogs& dialogs, ui::Application& application);
+    // form). The table lookups find each button's table and report a
+    // missing one. Nothing is owned; all must outlive the tab.
+    ViewTablesTab(ui::TabSheet& sheet, TViewTableDlg& viewer, TPasswordDlg& passwordDlg,
+                  const TableLookups& lookups, ui::Dialogs& dialogs, ui::Application& application);
     ViewTablesTab(const ViewTablesTab&) = delete;
     ViewTablesTab& operator=(const ViewTablesTab&) = delete;
 
@@ -67,13 +68,12 @@ public:
 private:
     void addTableButton(ui::TabSheet& sheet, ui::Form& form, std::string_view fileName, int slot);
     void buildTableInfoGroup(ui::TabSheet& sheet);
-    // The lookup's path with "/" separators and the on-disk spelling, or
-    // nothing for "error".
+    // The path of the button's table, or nothing when the lookup failed.
     std::optional<std::filesystem::path> locateTable(const ui::Button& button) const;
 
     TViewTableDlg& viewer_;
     TPasswordDlg& passwordDlg_;
-    TableLocator locate_;
+    const TableLookups& lookups_;
     ui::Dialogs& dialogs_;
     ui::Application& application_;
 };

@@ -4,7 +4,9 @@
 #include "reports/password_sets.h"
 #include "reports/view_table_dlg.h"
 #include "reports/view_tables_tab.h"
+#include "tables/program_dirs.h"
 #include "tables/table.h"
+#include "tables/table_lookups.h"
 #include "ui/scripted_dialogs.h"
 
 #include <gtest/gtest.h>
@@ -61,13 +63,14 @@ protected:
             twelve.push_back("Column" + std::to_string(i));
         }
         createTable(cropTables(), "CoverCropTable.dbf", twelve, {{"Rye"}, {"Oats"}});
+        testing::writeFile(dirs.tableLocationsFile(),
+                           "[TableLocations]\r\nCrops.db=\\CropTables\r\nCoverCropTable.dbf=\\CropTables\r\n");
         std::filesystem::copy_file(std::filesystem::path(VERDALIS_TEST_DATA) / "EditLock.ini",
                                    programDir.path() / "EditLock.ini");
-        viewer.setProgramDir(programDir.path());
         sheet.setCaption("View Tables");
     }
 
-    std::filesystem::path cropTables() const { return programDir / "CropTables"; }
+    std::filesystem::path cropTables() const { return dirs.CropTablesDir; }
     ui::Button& button(std::string_view caption)
     {
         for (ui::Button* b : tab.tableButtons) {
@@ -76,14 +79,6 @@ protected:
             }
         }
         throw std::logic_error("no button " + std::string(caption));
-    }
-    std::string locate(std::string_view name)
-    {
-        locatedNames.emplace_back(name);
-        if (name == "Crops.db" || name == "CoverCropTable.dbf" || name == "BMP_List.db") {
-            return (cropTables() / std::string(name)).string();
-        }
-        return "error";
     }
     // The viewer is shown; the script acts in it and closes it with OK
     // unless it closed it otherwise.
@@ -109,16 +104,17 @@ protected:
     }
 
     testing::TempFolder programDir;
+    ProgramDirs dirs = ProgramDirs::under(programDir.path());
     ui::ScriptedDialogs dialogs;
     ui::ScriptedApplication application;
+    ui::BatchState batch;
+    TableLookups lookups{dirs, dialogs, batch};
     TPasswordDlg passwordDlg;
-    TViewTableDlg viewer{dialogs, application, passwordDlg};
+    TViewTableDlg viewer{dialogs, application, passwordDlg, dirs};
     ui::Form mainWindow{"Form1"};
     ui::PageControl& pages = mainWindow.add<ui::PageControl>("PageControl1");
     ui::TabSheet& sheet = pages.add<ui::TabSheet>("TS_ViewTables");
-    std::vector<std::string> locatedNames;
-    ViewTablesTab tab{sheet, viewer, passwordDlg, [this](std::string_view name) { return locate(name); }, dialogs,
-                      application};
+    ViewTablesTab tab{sheet, viewer, passwordDlg, lookups, dialogs, application};
 };
 
 TEST_F(ViewTables, TabHoldsOneButtonPerTableWithItsMenu)
@@ -166,11 +162,11 @@ TEST_F(ViewTables, ViewerShowsTheTableReadOnlyAndOkClosesIt)
 TEST_F(ViewTables, MissingTablesAreNotShown)
 {
     std::filesystem::remove(cropTables() / "Crops.db");
-    button("Crops.db").userClick();         // the file is gone
-    button("Curve_Number.db").userClick();  // the lookup answers "error"
-    EXPECT_EQ(locatedNames, (Lines{"Crops.db", "Curve_Number.db"}));
+    button("Crops.db").userClick();        // the file is gone
+    button("Curve_Number.db").userClick(); // no location is configured
     EXPECT_FALSE(viewer.TableOpen());
-    EXPECT_TRUE(dialogs.messages().empty());
+    // The lookup reports each itself; the viewer adds nothing.
+    EXPECT_EQ(dialogs.messages().size(), 2u);
 }
 
 TEST_F(ViewTables, SecondViewAfterTheCloseBoxNamesOnlyTheSecondTable)
@@ -300,7 +296,10 @@ TEST_F(ViewTables, TableInfoRefusals)
     expectPasswordCancelled(application);
     tab.ListViewTableInfo1Click(button("Crops.db"));
 
-    EXPECT_EQ(dialogs.messageTexts(), (Lines{"Error getting Table Info", "Password Invalid!"}));
+    // The lookup's own report of the missing location comes first.
+    const Lines messages = dialogs.messageTexts();
+    ASSERT_EQ(messages.size(), 3u);
+    EXPECT_EQ(Lines(messages.begin() + 1, messages.end()), (Lines{"Error getting Table Info", "Password Invalid!"}));
     EXPECT_TRUE(infoLines().empty());
     EXPECT_EQ(application.pendingModals(), 0u);
 }
