@@ -247,6 +247,8 @@ TEST_F(ViewTables, LeavingTheGridPostsAnEditButNotAnInsert)
         EXPECT_EQ(dlg.DBGrid1->source()->cellText(1, 2), "48");
         EXPECT_TRUE(dlg.NavPost->enabled());
         dlg.DBGrid1->userLeave();
+        EXPECT_EQ(dlg.Table1.state(), Table::State::Browse);
+        EXPECT_EQ(columnTexts(cropTables() / "Crops.db", 2), (Lines{"150", "48", "60"}));
 
         dlg.NavInsert->userClick();
         EXPECT_EQ(dlg.DBGrid1->source()->rowCount(), 4);
@@ -258,6 +260,60 @@ TEST_F(ViewTables, LeavingTheGridPostsAnEditButNotAnInsert)
     });
     button("Crops.db").userClick();
     EXPECT_EQ(columnTexts(cropTables() / "Crops.db", 2), (Lines{"150", "48", "60"}));
+}
+
+TEST_F(ViewTables, LeadingColumnsAreProtectedOnlyWhenAsked)
+{
+    struct Case {
+        bool firstTwo;
+        bool firstThree;
+        std::vector<bool> readOnly;
+    };
+    const Case cases[] = {
+        {true, false, {true, true, false}},
+        {false, true, {true, true, true}},
+        {false, false, {false, false, false}},
+    };
+    // Editable, so that only the protection makes a column read-only.
+    viewer.ViewTable(cropTables() / "Crops.db", false, false);
+    expectPassword(application, "QuillFen");
+    viewer.EditModechkbox->userClick();
+    ASSERT_FALSE(viewer.DBGrid1->readOnly());
+    for (const Case& c : cases) {
+        viewer.ViewTable(cropTables() / "Crops.db", c.firstTwo, c.firstThree);
+        std::vector<bool> readOnly;
+        for (int column = 0; column < 3; ++column) {
+            readOnly.push_back(viewer.DBGrid1->columnReadOnly(column));
+        }
+        EXPECT_EQ(readOnly, c.readOnly) << c.firstTwo << c.firstThree;
+    }
+}
+
+TEST_F(ViewTables, NavigatorMovesAndChangesOnlyAWritableTable)
+{
+    expectViewer([this](TViewTableDlg& dlg) {
+        EXPECT_FALSE(dlg.NavFirst->enabled());
+        EXPECT_FALSE(dlg.NavInsert->enabled());
+        EXPECT_FALSE(dlg.NavDelete->enabled());
+        dlg.NavLast->userClick();
+        EXPECT_EQ(dlg.DBGrid1->source()->currentRow(), 2);
+        EXPECT_FALSE(dlg.NavNext->enabled());
+        dlg.NavPrior->userClick();
+        EXPECT_EQ(dlg.Table1.field("CropName").asText(), "Soybeans");
+
+        expectPassword(application, "QuillFen");
+        dlg.EditModechkbox->userClick();
+        dlg.NavCancel->userClick(); // leave the edit the lock starts
+        EXPECT_TRUE(dlg.NavDelete->enabled());
+        dialogs.answer(ui::Answer::No).answer(ui::Answer::Yes);
+        dlg.NavDelete->userClick();
+        EXPECT_EQ(dlg.DBGrid1->source()->rowCount(), 3);
+        dlg.NavDelete->userClick();
+        EXPECT_EQ(dlg.DBGrid1->source()->rowCount(), 2);
+        EXPECT_EQ(dialogs.messageTexts(), (Lines{"Delete record?", "Delete record?"}));
+    });
+    button("Crops.db").userClick();
+    EXPECT_EQ(columnTexts(cropTables() / "Crops.db", 1), (Lines{"Corn", "Wheat"}));
 }
 
 TEST_F(ViewTables, TableInfoListsLocationSizeAndColumnsUntilCleared)
