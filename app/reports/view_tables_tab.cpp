@@ -9,7 +9,6 @@
 #include "ui/application.h"
 #include "ui/dialogs.h"
 
-#include <algorithm>
 #include <stdexcept>
 
 namespace verdalis::reports {
