@@ -1,5 +1,6 @@
 #include "password_script.h"
 
+#include "../tables/table_rows.h"
 #include "../util/temp_folder.h"
 #include "reports/password_sets.h"
 #include "reports/view_table_dlg.h"
@@ -22,7 +23,7 @@ FieldDef textColumn(std::string name)
 }
 
 void createTable(const std::filesystem::path& dir, std::string_view fileName, const std::vector<std::string>& columns,
-                 const std::vector<std::vector<std::string>>& rows)
+                 const testing::TextRows& rows)
 {
     std::vector<FieldDef> fields;
     for (const std::string& column : columns) {
@@ -31,13 +32,7 @@ void createTable(const std::filesystem::path& dir, std::string_view fileName, co
     Table::create(dir, fileName, TableType::ByExtension, fields);
     Table table;
     table.open(dir, fileName);
-    for (const auto& row : rows) {
-        table.append();
-        for (size_t i = 0; i < row.size(); ++i) {
-            table.field(i).setText(row[i]);
-        }
-        table.post();
-    }
+    testing::appendTextRows(table, rows);
 }
 
 std::vector<std::string> columnTexts(const std::filesystem::path& path, size_t column)
@@ -45,8 +40,8 @@ std::vector<std::string> columnTexts(const std::filesystem::path& path, size_t c
     Table table;
     table.open(path.parent_path(), path.filename().string());
     std::vector<std::string> texts;
-    for (table.first(); !table.eof(); table.next()) {
-        texts.push_back(table.field(column).asText());
+    for (const auto& row : testing::allText(table)) {
+        texts.push_back(row.at(column));
     }
     return texts;
 }
