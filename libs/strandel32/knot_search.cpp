@@ -79,7 +79,7 @@ private:
 
     int64_t columnOf(float x) const { return static_cast<int64_t>(std::floor((x - originX_) * inverseCell_)); }
     int64_t rowOf(float y) const { return static_cast<int64_t>(std::floor((y - originY_) * inverseCell_)); }
-    int64_t rowAt(uint32_t position) const { return rowOf(ends_[order_[position]].y); }
+    int64_t rowAt(uint32_t position) const { return rows_[position]; }
 
     void takeEnd(uint32_t end, std::vector<uint8_t>& used);
     uint32_t firstUnusedFrom(uint32_t position);
@@ -93,6 +93,7 @@ private:
     double inverseCell_ = 1;
     std::vector<ColumnRun> runs_;
     std::vector<uint32_t> order_;       // position -> sorted index
+    std::vector<int32_t> rows_;         // position -> row of its cell, looked up by every knot's cell search
     std::vector<uint32_t> positionOf_;  // sorted index -> position
     std::vector<uint32_t> nextUnused_;  // position -> a position at or after it, towards the first unused one
 };
@@ -101,7 +102,7 @@ EndGrid::EndGrid(std::span<const EndPosition> ends, float toleranceSquared, cons
     : ends_(ends), toleranceSquared_(toleranceSquared)
 {
     constexpr double kCellMargin = 1.01;
-    constexpr double kMostCellsAcross = 1 << 30;  // keeps cell numbers well inside int64
+    constexpr double kMostCellsAcross = 1 << 30;  // keeps cell numbers well inside int32
     double minX = ends[0].x, maxX = ends[0].x, minY = ends[0].y, maxY = ends[0].y;
     for (const EndPosition& end : ends) {
         minX = std::min<double>(minX, end.x);
@@ -120,6 +121,7 @@ EndGrid::EndGrid(std::span<const EndPosition> ends, float toleranceSquared, cons
 
     const auto count = static_cast<uint32_t>(ends.size());
     order_.resize(count);
+    rows_.resize(count);
     positionOf_.resize(count);
     nextUnused_.resize(count + 1);
     std::vector<std::pair<int64_t, uint32_t>> rows;  // (row, sorted index) of one column
@@ -132,6 +134,7 @@ EndGrid::EndGrid(std::span<const EndPosition> ends, float toleranceSquared, cons
         }
         std::sort(rows.begin(), rows.end());
         for (uint32_t i = begin; i < end; ++i) {
+            rows_[i] = static_cast<int32_t>(rows[i - begin].first);
             order_[i] = rows[i - begin].second;
         }
         runs_.push_back({column, begin, end});
