@@ -174,13 +174,18 @@ void KnotBuilder::prefetchExtentsAhead(uint32_t first)
 {
     constexpr size_t kEndsAhead = 512;
     const size_t through = std::min(size_t{first} + kEndsAhead, ends_.extentReferences.size());
+    if (prefetched_ >= through || run_.extentCount < 1) {
+        return;
+    }
+    // The extent file is held whole while the knots are built: one request gives the
+    // address of every record.
+    const uint8_t* extents = run_.extents.get(1, run_.extentCount);
     for (; prefetched_ < through; ++prefetched_) {
         const int64_t extent = std::llabs(ends_.extentReferences[prefetched_]);
-        const uint8_t* extentAt = extent >= 1 && extent <= run_.extentCount ? run_.extents.get(extent) : nullptr;
-        if (extentAt != nullptr) {
-            constexpr int kForWriting = 1;
-            __builtin_prefetch(extentAt, kForWriting);
-            __builtin_prefetch(extentAt + ext::kSize - 1, kForWriting);
+        if (extents != nullptr && extent >= 1 && extent <= run_.extentCount) {
+            const uint8_t* extentAt = extents + (extent - 1) * ext::kSize;
+            __builtin_prefetch(extentAt);
+            __builtin_prefetch(extentAt + ext::kSize - 1);
         }
     }
 }
