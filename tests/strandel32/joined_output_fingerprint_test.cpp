@@ -73,15 +73,14 @@ TEST(JoinedOutputFingerprint, EveryOutputFileIsExactlyAsBefore)
     SetMessageBoxHandler(ignoreMessage);
     for (const FingerprintCase& c : cases) {
         SCOPED_TRACE(c.name);
-        linegen::NetworkOptions options;
-        options.kind = c.kind;
-        options.polylines = c.polylines;
-        options.noise = 0.3F;
-        options.dangling = 0.05;
-        options.rings = 0.03;
-        options.redundant = 0.05;
-        options.attributeOne = 0.05;
-        options.seed = 7;
+        const linegen::NetworkOptions options{.kind = c.kind,
+                                              .polylines = c.polylines,
+                                              .noise = 0.3F,
+                                              .dangling = 0.05,
+                                              .rings = 0.03,
+                                              .redundant = 0.05,
+                                              .attributeOne = 0.05,
+                                              .seed = 7};
         const fs::path header = folder / ("net" + c.outputExtensions.front());
         std::string error;
         ASSERT_TRUE(strandel::writeLineDataSet(header.string(), linegen::generateNetwork(c.type, options), error))
