@@ -10,6 +10,20 @@ namespace strandel {
 
 namespace {
 
+// A cell row (inside int32: see kMostCellsAcross) and a sorted index in one number
+// that orders as the pair (row, index) does: the row, sign bit flipped, on top.
+constexpr uint32_t kSignBit = 0x80000000u;
+
+uint64_t packRowAndIndex(int64_t row, uint32_t index)
+{
+    return (uint64_t{static_cast<uint32_t>(row) ^ kSignBit} << 32) | index;
+}
+
+int32_t rowOfPacked(uint64_t packed)
+{
+    return static_cast<int32_t>(static_cast<uint32_t>(packed >> 32) ^ kSignBit);
+}
+
 bool exceedsTolerance(const EndPosition& end, const EndPosition& knot, float toleranceSquared)
 {
     const long double dx = static_cast<long double>(end.x) - knot.x;
@@ -124,18 +138,18 @@ EndGrid::EndGrid(std::span<const EndPosition> ends, float toleranceSquared, cons
     rows_.resize(count);
     positionOf_.resize(count);
     nextUnused_.resize(count + 1);
-    std::vector<std::pair<int64_t, uint32_t>> rows;  // (row, sorted index) of one column
+    std::vector<uint64_t> rows;  // (row, sorted index) of one column, packed to sort as one number
     for (uint32_t begin = 0; begin < count;) {
         const int64_t column = columnOf(ends[begin].x);
         rows.clear();
         uint32_t end = begin;
         for (; end < count && columnOf(ends[end].x) == column; ++end) {
-            rows.emplace_back(rowOf(ends[end].y), end);
+            rows.push_back(packRowAndIndex(rowOf(ends[end].y), end));
         }
         std::sort(rows.begin(), rows.end());
         for (uint32_t i = begin; i < end; ++i) {
-            rows_[i] = static_cast<int32_t>(rows[i - begin].first);
-            order_[i] = rows[i - begin].second;
+            rows_[i] = rowOfPacked(rows[i - begin]);
+            order_[i] = static_cast<uint32_t>(rows[i - begin]);
         }
         runs_.push_back({column, begin, end});
         begin = end;
