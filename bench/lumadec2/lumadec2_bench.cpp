@@ -7,6 +7,7 @@
 // and minutes of encoding). Per image: a 1024 x 1024 window at level 0 and
 // at level 3 (clipped to the level where it is smaller), the whole image at
 // its coarsest level, and the encoders' throughput.
+#include "command_line_flag.h"
 #include "encode_file.h"
 #include "openjpeg_peer.h"
 #include "photo_like_image.h"
@@ -176,17 +177,8 @@ void printTable(const std::vector<Subject>& subjects, const CollectingReporter& 
 
 int main(int argc, char** argv)
 {
-    bool large = false;
-    std::vector<char*> arguments;
-    for (int i = 0; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--large") == 0) {
-            large = true;
-        } else {
-            arguments.push_back(argv[i]);
-        }
-    }
-    int count = static_cast<int>(arguments.size());
-    benchmark::Initialize(&count, arguments.data());
+    const bool large = verdalis::bench::takeFlag(argc, argv, "--large");
+    benchmark::Initialize(&argc, argv);
 
     const fs::path folder = fs::temp_directory_path() / ("lumadec2-bench-" + std::to_string(getpid()));
     fs::create_directories(folder);

@@ -6,6 +6,7 @@
 // record-file library. Type A record numbers are 16-bit, so type A stops at 10,000.
 // Then the knot search alone over the same sorted ends, by the plain sweep and by the
 // grid, with a check that both find the same knots.
+#include "command_line_flag.h"
 #include "joining_steps.h"
 #include "knot_search.h"
 #include "network_generator.h"
@@ -316,17 +317,8 @@ int main(int argc, char** argv)
     if (argc == 4 && std::strcmp(argv[1], kConnectOnce) == 0) {
         return connectOnce(argv[2], argv[3]);
     }
-    bool large = false;
-    std::vector<char*> arguments;
-    for (int i = 0; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--large") == 0) {
-            large = true;
-        } else {
-            arguments.push_back(argv[i]);
-        }
-    }
-    int count = static_cast<int>(arguments.size());
-    benchmark::Initialize(&count, arguments.data());
+    const bool large = verdalis::bench::takeFlag(argc, argv, "--large");
+    benchmark::Initialize(&argc, argv);
 
     workFolder = fs::temp_directory_path() / ("strandel-bench-" + std::to_string(getpid()));
     fs::create_directories(workFolder);
