@@ -6,6 +6,8 @@
 #include "shell/shell_texts.h"
 #include "shell/user_input_table.h"
 #include "util/case_insensitive_path.h"
+#include "util/number_format.h"
+#include "util/number_text.h"
 #include "util/running_processes.h"
 #include "util/settings_file.h"
 #include "util/short_date.h"
@@ -176,6 +178,22 @@ void TForm1::AppIdle()
     control<ui::Label>("LoadingLBL").hide();
     readAutoCheckSetting();
     checkForUpdatesWhenDue();
+}
+
+void TForm1::showVersionInCaption()
+{
+    // Read here until the version record of the table locations lands.
+    const SettingsFile locations(fs::path(values.ProgramDir) / "TableLocations.ini");
+    double number = 0;
+    tryTextToNumber(locations.readString("Version Changes", "VersionNum"), number);
+    values.VersionNumber = static_cast<float>(number);
+    values.VersionNumberText = formatNumber("#.00", number);
+    values.VersionDateText = locations.readString("Version Changes", "VersionDate");
+    std::string shown = values.BaseCaption + "     v" + values.VersionNumberText + "  " + values.VersionDateText;
+    if (equalsIgnoringCase(locations.readString("Version Changes", "VersionType"), "Private")) {
+        shown += texts::privateRelease;
+    }
+    setCaption(std::move(shown));
 }
 
 void TForm1::removeOldReleaseFiles()

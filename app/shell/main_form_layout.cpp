@@ -185,10 +185,10 @@ void TForm1::buildInputGroups(ui::Control& tab)
     rateMenu.add<ui::MenuItem>("CalculateMyNAppRateFromMyFertilizer1", "Calculate My N App Rate From My Fertilizer");
 
     auto& soil = groupBox(tab, "SoilGB", "Soil", {column2, groupsTop, 300, 250});
-    label(soil, "SoilLossLBL", "Soil Loss (t/ac/yr)", 10, 24, 150);
-    edit(soil, "SoilLossED", 170, 20, 110);
-    label(soil, "RecSlopeDistLBL", "Receiving Slope Dist.   ( ft. )", 10, 56, 155);
-    comboBox(soil, "RecSlopeDistCB", ComboStyle::DropDownList, 170, 52, 110);
+    label(soil, "SoilLossLBL", "Soil Loss (t/ac/yr)", 10, 24, 180);
+    edit(soil, "SoilLossED", 190, 20, 100);
+    label(soil, "RecSlopeDistLBL", "Receiving Slope Dist.   ( ft. )", 10, 56, 180);
+    comboBox(soil, "RecSlopeDistCB", ComboStyle::DropDownList, 190, 52, 100);
     auto& soilTest =
         label(soil, "SoilTestP1lbl", "Soil Test (P-Index,                           Mehlich 3P)", 10, 90, 150, 36);
     soilTest.setWordWrap(true);
