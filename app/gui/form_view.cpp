@@ -56,6 +56,17 @@ int dialogCodeOf(ui::ModalResult result)
     return result == ui::ModalResult::Ok || result == ui::ModalResult::Yes ? QDialog::Accepted : QDialog::Rejected;
 }
 
+// Selects the source's current row without telling the model again.
+void showCurrentRow(ui::Grid& grid, QTableView& table)
+{
+    if (grid.source() == nullptr || grid.source()->currentRow() < 0
+        || table.currentIndex().row() == grid.source()->currentRow()) {
+        return;
+    }
+    QSignalBlocker blocker(table.selectionModel());
+    table.selectRow(grid.source()->currentRow());
+}
+
 } // namespace
 
 FormView::FormView(ui::Form& form, std::unique_ptr<QWidget> window) : form_(form), window_(std::move(window))
@@ -281,14 +292,14 @@ void FormView::connectLists(ui::Control& control, QWidget& widget)
     } else if (auto* table = as<QTableView>(widget)) {
         auto& grid = static_cast<ui::Grid&>(control);
         connect(table->selectionModel(), &QItemSelectionModel::currentChanged, this,
-                [this, &grid](const QModelIndex& current, const QModelIndex& previous) {
+                [&grid, table](const QModelIndex& current, const QModelIndex& previous) {
                     if (current.row() != previous.row()) {
                         grid.userMoveToRow(current.row());
                     }
                     if (current.column() != previous.column()) {
                         grid.userMoveToColumn(current.column());
                     }
-                    update(grid, Property::GridData);
+                    showCurrentRow(grid, *table);
                 });
     }
 }
@@ -658,9 +669,7 @@ void FormView::updateOwn(ui::Control& control, QWidget& widget, Property propert
         auto* table = as<QTableView>(widget);
         if (property == Property::GridData) {
             static_cast<GridTableModel*>(table->model())->reload();
-            if (grid.source() != nullptr && grid.source()->currentRow() >= 0) {
-                table->selectRow(grid.source()->currentRow());
-            }
+            showCurrentRow(grid, *table);
         } else if (property == Property::ReadOnly) {
             table->setEditTriggers(grid.readOnly() ? QAbstractItemView::NoEditTriggers
                                                    : QAbstractItemView::AllEditTriggers);

@@ -173,6 +173,10 @@ TEST_F(MainWindowScreenshot, SavesTheMainWindowAsAnImage)
     startOn(programFolderForScreenshot(folder));
     widget<QPushButton>("NPBtn").click();
     widget<QRadioButton>("InZorvTambrb").click();
+    // A first entry in each list, so the picture shows what the lists hold.
+    for (const char* box : {"CroppingYearBox", "CountyBox", "CropBox", "CropBox2"}) {
+        program->mainForm().control<ui::ComboBox>(box).setItemIndex(0);
+    }
     window().resize(1280, 800);
     QCoreApplication::processEvents();
     const QImage image = window().grab().toImage();
