@@ -27,8 +27,13 @@ constexpr size_t kKeyFieldCountOffset = 0x23;
 constexpr size_t kEncryptionOffset = 0x25;
 constexpr size_t kSortOrderOffset = 0x29;
 constexpr size_t kFileVersionOffset = 0x39;
+constexpr size_t kMaxBlocksOffset = 0x3A;
+constexpr size_t kUnknown3EOffset = 0x3E;
 constexpr size_t kAutoIncrementOffset = 0x49;
 constexpr size_t kFixedHeaderEnd = 0x58;
+constexpr size_t kFileVersionWordOffset = 0x58;
+constexpr size_t kFileVersionWord2Offset = 0x5A;
+constexpr size_t kEncryption2Offset = 0x5C;
 constexpr size_t kHighFieldIdOffset = 0x64;
 constexpr size_t kSometimesFieldCountOffset = 0x68;
 constexpr size_t kCodePageOffset = 0x6A;
@@ -39,6 +44,13 @@ constexpr uint8_t kUnkeyedTable = 2;
 constexpr uint8_t kOldestVersion = 0x03;
 constexpr uint8_t kFirstVersion4 = 0x05;
 constexpr uint16_t kWindowsCodePage = 1252;
+// From version 4 on, encryption1 holds this marker and the encryption code
+// moved to encryption2.
+constexpr uint32_t kVersion4EncryptionMarker = 0xFF00FF00;
+// The word at 0x3E is always this in tables Paradox wrote.
+constexpr uint16_t kUnknown3EValue = 0x1F0F;
+// The version words at 0x58 and 0x5A are the version byte plus this.
+constexpr uint16_t kVersionWordBase = 0x0100;
 constexpr size_t kPointerSize = 4;
 constexpr size_t kShortTableNameLength = 79;
 constexpr size_t kVersion7TableNameLength = 261;
@@ -216,7 +228,8 @@ Header readHeader(const ByteReader& in, TableData& data)
     if (!knownBlockSize) {
         in.fail("impossible block size of " + std::to_string(data.paradox.blockSizeKb) + " KB");
     }
-    if (in.u32le(kEncryptionOffset) != 0) {
+    const size_t encryptionOffset = isVersion4OrLater(header.version) ? kEncryption2Offset : kEncryptionOffset;
+    if (in.u32le(encryptionOffset) != 0) {
         in.fail("the table is password-protected");
     }
     if (header.headerSize < kFixedHeaderEnd || header.headerSize > in.size()) {
@@ -525,12 +538,22 @@ std::string writeParadox(const TableData& data)
     out.u16le(static_cast<uint16_t>(blockCount));
     out.padTo(kFieldCountOffset);
     out.u16le(fieldCount);
+    out.padTo(kEncryptionOffset);
+    out.u32le(kVersion4EncryptionMarker);
     out.padTo(kSortOrderOffset);
     out.u8(data.paradox.sortOrder);
     out.padTo(kFileVersionOffset);
     out.u8(data.paradox.fileVersionId);
+    out.padTo(kMaxBlocksOffset);
+    out.u16le(static_cast<uint16_t>(blockCount));
+    out.padTo(kUnknown3EOffset);
+    out.u16le(kUnknown3EValue);
     out.padTo(kAutoIncrementOffset);
     out.u32le(static_cast<uint32_t>(data.paradox.autoIncrement));
+    out.padTo(kFileVersionWordOffset);
+    out.u16le(static_cast<uint16_t>(kVersionWordBase + data.paradox.fileVersionId));
+    out.padTo(kFileVersionWord2Offset);
+    out.u16le(static_cast<uint16_t>(kVersionWordBase + data.paradox.fileVersionId));
     out.padTo(kHighFieldIdOffset);
     out.u16le(static_cast<uint16_t>(fieldCount + 1));
     out.padTo(kSometimesFieldCountOffset);

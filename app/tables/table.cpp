@@ -50,6 +50,26 @@ std::optional<size_t> findField(const TableData& data, std::string_view name)
     return std::nullopt;
 }
 
+// An empty auto-increment cell of a new record takes the next number: one
+// above both the table's counter and every number already used, so that it
+// is unique whatever the counter of a table from elsewhere meant.
+void assignAutoIncrements(TableData& data, std::vector<Value>& cells)
+{
+    for (size_t i = 0; i < data.fields.size(); ++i) {
+        if (data.fields[i].type != FieldType::AutoIncrement || !isEmpty(cells[i])) {
+            continue;
+        }
+        int64_t highest = data.paradox.autoIncrement;
+        for (const Row& row : data.rows) {
+            if (const auto* used = std::get_if<int64_t>(&row.cells[i])) {
+                highest = std::max(highest, *used);
+            }
+        }
+        data.paradox.autoIncrement = static_cast<int32_t>(highest + 1);
+        cells[i] = highest + 1;
+    }
+}
+
 // A table named without extension for an explicit type gets that type's
 // extension: ("UserInputs", dBASE) is UserInputs.dbf.
 std::string withExtension(TableType type, std::string_view fileName)
@@ -335,7 +355,10 @@ void Table::moveBy(int64_t distance)
         eof_ = bof_ = true;
         return;
     }
-    const int64_t target = static_cast<int64_t>(position_) + distance;
+    // One step past either end is enough to set eof or bof, and keeps huge
+    // distances from overflowing.
+    const auto position = static_cast<int64_t>(position_);
+    const int64_t target = position + std::clamp<int64_t>(distance, -position - 1, count - position);
     const int64_t clamped = std::clamp<int64_t>(target, 0, count - 1);
     const bool moved = clamped != static_cast<int64_t>(position_);
     position_ = static_cast<size_t>(clamped);
@@ -552,11 +575,7 @@ void Table::post()
     auto changed = std::make_shared<TableData>(*latestData());
     uint64_t rowId = buffer_.id;
     if (state_ == State::Insert) {
-        for (size_t i = 0; i < changed->fields.size(); ++i) {
-            if (changed->fields[i].type == FieldType::AutoIncrement && isEmpty(buffer_.cells[i])) {
-                buffer_.cells[i] = int64_t{++changed->paradox.autoIncrement};
-            }
-        }
+        assignAutoIncrements(*changed, buffer_.cells);
         rowId = changed->appendRow(buffer_.cells).id;
     } else if (const auto row = rowIndexOf(*changed, rowId)) {
         changed->rows[*row].cells = buffer_.cells;

@@ -96,9 +96,11 @@ public:
     void setReadOnly(bool readOnly);
     bool readOnly() const { return readOnly_; }
 
-    // Opens `fileName` in `dir`; the name is matched ignoring case when the
-    // exact name does not exist. Positions on the first record and runs the
-    // after-scroll handler.
+    // Closes what is open, then opens `fileName` in `dir`; the name is
+    // matched ignoring case when the exact name does not exist. Positions on
+    // the first record and runs the after-scroll handler. Raises TableError
+    // naming the file when it is missing, of an unknown type or corrupt; the
+    // table then stays closed.
     void open(const std::filesystem::path& dir, std::string_view fileName, TableType type = TableType::ByExtension);
     // Drops an unposted change.
     void close();

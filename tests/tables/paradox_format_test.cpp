@@ -89,9 +89,14 @@ std::string handMade(const PxFile& f)
     put16(b, 0x21, n);
     put16(b, 0x23, f.keyFields);
     b[0x39] = static_cast<char>(f.version);
+    put16(b, 0x3A, blocks);
+    put16(b, 0x3E, 0x1F0F);
     put32(b, 0x49, static_cast<uint32_t>(f.autoIncrement));
     size_t at = 0x58;
     if (f.version >= 0x05) {
+        put32(b, 0x25, 0xFF00FF00); // encryption moved to 0x5C, zero there
+        put16(b, 0x58, static_cast<uint16_t>(0x0100 + f.version));
+        put16(b, 0x5A, static_cast<uint16_t>(0x0100 + f.version));
         put16(b, 0x64, static_cast<uint16_t>(n + 1));
         put16(b, 0x68, n);
         put16(b, 0x6A, 1252);
@@ -215,6 +220,27 @@ TEST(ParadoxFormat, TableWritesWhatTheReaderReadsBack)
     EXPECT_EQ(dir.read("fixture.db"), handMade(file));
 }
 
+TEST(ParadoxFormat, NumbersNewRecordsAboveEveryAutoIncrementInUse)
+{
+    PxFile file;
+    file.autoIncrement = 2; // behind the numbers the records hold
+    file.fields = {{0x01, 3, "Name"}, {0x16, 4, "Id"}};
+    file.blocks = {{0, 0, {"abc" + hex("80000005"), "def" + hex("80000009")}}};
+    TempDir dir;
+    dir.write("auto.db", handMade(file));
+    Table table;
+    table.open(dir.path(), "auto.db");
+    table.append();
+    table.field("Name").setText("ghi");
+    table.post();
+    EXPECT_EQ(table.field("Id").asInteger(), 10);
+    table.append();
+    table.field("Id").setInteger(3);
+    table.post();
+    EXPECT_EQ(table.field("Id").asInteger(), 3);
+    EXPECT_EQ(readParadox(dir.read("auto.db"), "auto.db").paradox.autoIncrement, 10);
+}
+
 TEST(ParadoxFormat, FollowsTheBlockChainOfKeyedTablesAndRefusesToChangeThem)
 {
     PxFile file;
@@ -277,7 +303,7 @@ TEST(ParadoxFormat, ReportsCorruptFilesNamingFileAndProblem)
         {"header size", bytesOnly([](std::string& b) { put16(b, 2, 0xF000); }), "header size"},
         {"record size", bytesOnly([](std::string& b) { put16(b, 0, 4); }), "record size"},
         {"record size past block", bytesOnly([](std::string& b) { put16(b, 0, 2000); }), "record size"},
-        {"encrypted", bytesOnly([](std::string& b) { b[0x25] = 1; }), "password"},
+        {"encrypted", bytesOnly([](std::string& b) { b[0x5C] = 1; }), "password"},
         {"field count", bytesOnly([](std::string& b) { put16(b, 0x21, 0); }), "field count"},
         {"key count", bytesOnly([](std::string& b) { put16(b, 0x23, 9); }), "key field count"},
         {"field type", bytesOnly([](std::string& b) { b[0x78] = 0x0C; }), "type code"},

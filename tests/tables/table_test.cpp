@@ -84,6 +84,11 @@ TEST_P(TableTest, WalksRecordsWithEofAndBof)
     EXPECT_EQ(table.field("Name").asText(), "Oats");
     table.moveBy(-10);
     EXPECT_TRUE(table.bof());
+    table.moveBy(INT64_MAX);
+    EXPECT_TRUE(table.eof());
+    EXPECT_EQ(table.recordNumber(), 6u);
+    table.moveBy(INT64_MIN);
+    EXPECT_TRUE(table.bof());
     EXPECT_EQ(table.recordNumber(), 1u);
     table.last();
     EXPECT_EQ(table.field("Name").asText(), "Oats");
