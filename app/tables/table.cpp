@@ -1,7 +1,6 @@
 #include "tables/table.h"
 
 #include "tables/cell_value.h"
-#include "tables/file_lookup.h"
 #include "tables/key_index.h"
 #include "tables/table_cache.h"
 #include "tables/table_error.h"
@@ -9,6 +8,8 @@
 #include "tables/table_filter.h"
 #include "tables/table_format.h"
 #include "tables/text_fold.h"
+#include "util/case_insensitive_path.h"
+#include "util/text_case.h"
 
 #include <algorithm>
 

@@ -9,6 +9,7 @@
 #include "tables/table_format.h"
 #include "tables/text_fold.h"
 #include "util/number_text.h"
+#include "util/text_case.h"
 
 namespace verdalis {
 namespace {

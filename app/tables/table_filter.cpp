@@ -2,6 +2,7 @@
 
 #include "tables/table_error.h"
 #include "tables/text_fold.h"
+#include "util/text_case.h"
 
 namespace verdalis {
 namespace {

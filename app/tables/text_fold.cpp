@@ -62,9 +62,4 @@ std::string foldCase(std::string_view text)
     return out;
 }
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    return foldCase(a) == foldCase(b);
-}
-
 } // namespace verdalis

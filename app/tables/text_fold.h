@@ -1,5 +1,6 @@
-// Letter-case folding for the comparisons of keys, filters and names, which
-// ignore case. Covers the letters that Windows-1252 tables can hold.
+// Letter-case folding for the key index and filters, which compare cell
+// values without regard to case. Covers the letters that Windows-1252
+// tables can hold, beyond the ASCII names util/text_case.h compares.
 #pragma once
 
 #include <string>
@@ -8,6 +9,5 @@
 namespace verdalis {
 
 std::string foldCase(std::string_view text);
-bool equalsIgnoringCase(std::string_view a, std::string_view b);
 
 } // namespace verdalis

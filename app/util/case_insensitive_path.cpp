@@ -2,6 +2,7 @@
 
 #include "util/text_case.h"
 
+#include <optional>
 #include <system_error>
 
 namespace verdalis {
@@ -15,14 +16,17 @@ fs::path resolveCaseInsensitive(const fs::path& dir, std::string_view name)
     if (name.empty() || fs::exists(exact, error)) {
         return exact;
     }
+    // Several entries may differ only in case: take the first in name order,
+    // so the answer does not depend on the order the directory lists them.
+    std::optional<std::string> match;
     for (fs::directory_iterator it(dir.empty() ? fs::path(".") : dir, error), end; !error && it != end;
          it.increment(error)) {
-        const std::string entryName = it->path().filename().string();
-        if (equalsIgnoringCase(entryName, name)) {
-            return dir / entryName;
+        std::string entryName = it->path().filename().string();
+        if (equalsIgnoringCase(entryName, name) && (!match || entryName < *match)) {
+            match = std::move(entryName);
         }
     }
-    return exact;
+    return match ? dir / *match : exact;
 }
 
 fs::path resolvePathCaseInsensitive(const fs::path& path)

@@ -9,7 +9,7 @@
 namespace verdalis {
 
 // dir / name when that exists; otherwise the entry of dir whose name equals
-// name without regard to case (the first in directory order when several
+// name without regard to case (the first in name order when several
 // do); otherwise dir / name unchanged, so the caller's existence check fails
 // as it would have.
 std::filesystem::path resolveCaseInsensitive(const std::filesystem::path& dir, std::string_view name);

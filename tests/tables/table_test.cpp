@@ -1,4 +1,4 @@
-#include "tables/file_lookup.h"
+#include "util/case_insensitive_path.h"
 #include "tables/table.h"
 #include "tables/table_cache.h"
 #include "tables/table_error.h"
