@@ -5,9 +5,8 @@
 #include "shell/reference_lists.h"
 #include "shell/shell_texts.h"
 #include "shell/user_input_table.h"
+#include "tables/version_record.h"
 #include "util/case_insensitive_path.h"
-#include "util/number_format.h"
-#include "util/number_text.h"
 #include "util/running_processes.h"
 #include "util/settings_file.h"
 #include "util/short_date.h"
@@ -144,15 +143,14 @@ void TForm1::AppIdle()
     values.BaseCaption = caption();
     values.ProductCode = std::string(texts::productCode);
 
-    const fs::path executable(services_.executablePath);
-    values.ProgramDir = std::string(trimText(executable.parent_path().string()));
-    while (values.ProgramDir.size() > 1 && values.ProgramDir.back() == '/') {
-        values.ProgramDir.pop_back();
-    }
-    values.UserTablesDir = values.ProgramDir + "/UserTables";
-    values.CountyTablesDir = values.ProgramDir + "/CountyTables";
-    values.BMPRelatedDir = values.ProgramDir + "/BMPrelated";
-    values.CropTablesDir = values.ProgramDir + "/CropTables";
+    // The folder of the running executable, without blanks around it.
+    const std::string executableDir = fs::path(services_.executablePath).parent_path().string();
+    const ProgramDirs dirs = ProgramDirs::under(std::string(trimText(executableDir)));
+    values.ProgramDir = dirs.ProgramDir.string();
+    values.UserTablesDir = dirs.UserTablesDir.string();
+    values.CountyTablesDir = dirs.CountyTablesDir.string();
+    values.BMPRelatedDir = dirs.BMPRelatedDir.string();
+    values.CropTablesDir = dirs.CropTablesDir.string();
 
     parts_.updates.initialiseSwitches();
     showVersionInCaption();
@@ -182,15 +180,13 @@ void TForm1::AppIdle()
 
 void TForm1::showVersionInCaption()
 {
-    // Read here until the version record of the table locations lands.
-    const SettingsFile locations(fs::path(values.ProgramDir) / "TableLocations.ini");
-    double number = 0;
-    tryTextToNumber(locations.readString("Version Changes", "VersionNum"), number);
-    values.VersionNumber = static_cast<float>(number);
-    values.VersionNumberText = formatNumber("#.00", number);
-    values.VersionDateText = locations.readString("Version Changes", "VersionDate");
+    const ProgramDirs dirs = values.programDirs();
+    const VersionInfo version = LoadVersionInfo(dirs, services_.dialogs);
+    values.VersionNumber = version.VersionNumber;
+    values.VersionNumberText = version.VersionNumberText;
+    values.VersionDateText = version.VersionDateText;
     std::string shown = values.BaseCaption + "     v" + values.VersionNumberText + "  " + values.VersionDateText;
-    if (equalsIgnoringCase(locations.readString("Version Changes", "VersionType"), "Private")) {
+    if (IsPrivateRelease(dirs)) {
         shown += texts::privateRelease;
     }
     setCaption(std::move(shown));

@@ -3,6 +3,8 @@
 // the caption, the user table and the names of its records.
 #pragma once
 
+#include "tables/program_dirs.h"
+
 #include <string>
 #include <vector>
 
@@ -14,6 +16,7 @@ struct ProgramValues {
     std::string CountyTablesDir;
     std::string BMPRelatedDir;
     std::string CropTablesDir;
+    ProgramDirs programDirs() const { return ProgramDirs::under(ProgramDir); }
 
     std::string BaseCaption;
     std::string ProductCode;

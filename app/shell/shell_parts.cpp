@@ -2,6 +2,7 @@
 
 #include "shell/reference_lists.h"
 #include "util/case_insensitive_path.h"
+#include "tables/version_record.h"
 #include "util/settings_file.h"
 
 #include <filesystem>
@@ -91,11 +92,11 @@ void ShellParts::closeTable()
 
 std::string ShellParts::readLastCheckDate()
 {
-    SettingsFile settings(fs::path(mainForm_->values.ProgramDir) / "TableLocations.ini");
-    std::string date = settings.readString("Version Changes", "LastAutoCheckDate");
+    const auto locations = mainForm_->values.programDirs().tableLocationsFile();
+    std::string date = GetVersionValue(locations, "LastAutoCheckDate");
     if (date == kMissingSetting) {
         date = firstCheckDate;
-        settings.writeString("Version Changes", "LastAutoCheckDate", date);
+        SetVersionValue(locations, "LastAutoCheckDate", date);
     }
     return date;
 }
