@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <fstream>
 
+#include <unistd.h>
+
 namespace verdalis::testing {
 
 namespace fs = std::filesystem;
@@ -21,7 +23,8 @@ fs::path foldersRoot()
 
 ProgramFolder::ProgramFolder(std::string_view name)
 {
-    const fs::path path = foldersRoot() / name;
+    // Test programs run side by side: each process gets folders of its own.
+    const fs::path path = foldersRoot() / std::to_string(::getpid()) / name;
     fs::remove_all(path);
     fs::create_directories(path);
     dir_ = path.string();
@@ -31,6 +34,7 @@ ProgramFolder::~ProgramFolder()
 {
     std::error_code ignored;
     fs::remove_all(dir_, ignored);
+    fs::remove(fs::path(dir_).parent_path(), ignored); // only when no other folder of this process is left
 }
 
 void ProgramFolder::addTable(std::string_view subdirectory, std::string_view name,
