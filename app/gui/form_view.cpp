@@ -152,6 +152,7 @@ QWidget* FormView::createWidget(ui::Control& control, QWidget* parent)
         view->setModel(new GridTableModel(static_cast<ui::Grid&>(control), view));
         view->setSelectionBehavior(QAbstractItemView::SelectRows);
         view->setSelectionMode(QAbstractItemView::SingleSelection);
+        view->setWordWrap(false);
         return view;
     }
     default: return new QWidget(parent);
@@ -189,7 +190,6 @@ void FormView::connectUserActions(ui::Control& control, QWidget& widget)
         || control.kind() == ControlKind::Button) {
         widget.installEventFilter(this);
     }
-    widget.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&widget, &QWidget::customContextMenuRequested, this, [this, &control, &widget](const QPoint& at) {
         if (control.popupMenu() != nullptr && control.reachable()) {
             const QPoint global = widget.mapToGlobal(at);
@@ -203,14 +203,13 @@ void FormView::connectUserActions(ui::Control& control, QWidget& widget)
                 [&control] { static_cast<ui::Button&>(control).userClick(); });
         break;
     case ControlKind::CheckBox:
-        connect(as<QCheckBox>(widget), &QCheckBox::clicked, this, [this, &control] {
-            static_cast<ui::CheckBox&>(control).userClick();
-            update(control, Property::Checked);
-        });
-        break;
     case ControlKind::RadioButton:
-        connect(as<QRadioButton>(widget), &QRadioButton::clicked, this, [this, &control] {
-            static_cast<ui::RadioButton&>(control).userClick();
+        connect(as<QAbstractButton>(widget), &QAbstractButton::clicked, this, [this, &control] {
+            if (control.kind() == ControlKind::CheckBox) {
+                static_cast<ui::CheckBox&>(control).userClick();
+            } else {
+                static_cast<ui::RadioButton&>(control).userClick();
+            }
             update(control, Property::Checked);
         });
         break;
@@ -344,6 +343,12 @@ bool FormView::handleKey(ui::Edit& edit, QKeyEvent& event)
     if (key == ui::noKey && !printable) {
         return false; // moves, selection and clipboard keys stay with the widget
     }
+    if (key == ui::returnKey) {
+        // The widget sees the return key too, so that a dialog's default
+        // button still answers it.
+        edit.userKey(key);
+        return false;
+    }
     if (key != ui::noKey) {
         edit.userKey(key);
     } else {
@@ -419,7 +424,7 @@ void FormView::update(ui::Control& control, Property property)
 void FormView::updateAll(ui::Control& control)
 {
     for (Property property : {Property::Caption, Property::Visible, Property::Enabled, Property::Geometry,
-                              Property::Hint, Property::Font, Property::Text, Property::ReadOnly, Property::Items,
+                              Property::Hint, Property::PopupMenu, Property::Font, Property::Text, Property::ReadOnly, Property::Items,
                               Property::ItemIndex, Property::Selection, Property::Checked, Property::ActivePage,
                               Property::Highlighted, Property::Document, Property::GridData, Property::Timer}) {
         update(control, property);
@@ -510,6 +515,10 @@ void FormView::updateCommon(ui::Control& control, QWidget& widget, Property prop
         }
         break;
     case Property::Focus: widget.setFocus(); break;
+    case Property::PopupMenu:
+        // Widgets without a menu of the model keep their own (copy, paste).
+        widget.setContextMenuPolicy(control.popupMenu() != nullptr ? Qt::CustomContextMenu : Qt::DefaultContextMenu);
+        break;
     case Property::Children: buildMissingChildren(control); break;
     default: break;
     }
@@ -562,17 +571,14 @@ void FormView::updateOwn(ui::Control& control, QWidget& widget, Property propert
         }
         break;
     case ControlKind::CheckBox:
-        if (property == Property::Caption) {
-            as<QCheckBox>(widget)->setText(caption);
-        } else if (property == Property::Checked) {
-            as<QCheckBox>(widget)->setChecked(static_cast<ui::CheckBox&>(control).checked());
-        }
-        break;
     case ControlKind::RadioButton:
         if (property == Property::Caption) {
-            as<QRadioButton>(widget)->setText(caption);
+            as<QAbstractButton>(widget)->setText(caption);
         } else if (property == Property::Checked) {
-            as<QRadioButton>(widget)->setChecked(static_cast<ui::RadioButton&>(control).checked());
+            const bool checked = control.kind() == ControlKind::CheckBox
+                                     ? static_cast<ui::CheckBox&>(control).checked()
+                                     : static_cast<ui::RadioButton&>(control).checked();
+            as<QAbstractButton>(widget)->setChecked(checked);
         }
         break;
     case ControlKind::Edit: {

@@ -202,20 +202,20 @@ void TForm1::buildInputGroups(ui::Control& tab)
     label(soil, "TwentyEightTo32LBL2", "28\" - 32\"", 170, 200, 110);
     edit(soil, "WVRED2", 170, 216, 110);
 
-    auto& drainage = groupBox(tab, "DrainageGB", "Drainage", {column2, 310, 300, 150});
+    auto& drainage = groupBox(tab, "DrainageGB", "Drainage", {column2, 310, 300, 160});
     auto& question = label(drainage, "Label1",
                            "Artificial Drainage System, Poorly Drained Conditions, or High Water Table?", 10, 20,
-                           230, 36);
+                           230, 50);
     question.setWordWrap(true);
     label(drainage, "HelpLBL", "Help", 250, 20, 40).setFontColor(colors::blue);
-    radioButton(drainage, "RD_Yes", "Yes", 10, 62, 60);
-    radioButton(drainage, "RD_No", "No", 80, 62, 60);
-    label(drainage, "DSpacingLBL", "Spacing    ( ft. )", 10, 92, 120);
-    edit(drainage, "DrainageSpacingED", 10, 108, 100);
-    label(drainage, "DDepthLBL", "Depth   ( in. )", 150, 92, 120);
-    edit(drainage, "DrainageDepthED", 150, 108, 100);
+    radioButton(drainage, "RD_Yes", "Yes", 10, 74, 60);
+    radioButton(drainage, "RD_No", "No", 80, 74, 60);
+    label(drainage, "DSpacingLBL", "Spacing    ( ft. )", 10, 102, 120);
+    edit(drainage, "DrainageSpacingED", 10, 118, 100);
+    label(drainage, "DDepthLBL", "Depth   ( in. )", 150, 102, 120);
+    edit(drainage, "DrainageDepthED", 150, 118, 100);
 
-    auto& hydrology = groupBox(tab, "HydroGB", "Hydrologic Condition", {column2, 468, 300, 56});
+    auto& hydrology = groupBox(tab, "HydroGB", "Hydrologic Condition", {column2, 478, 300, 56});
     radioButton(hydrology, "HCGood", "Good", 10, 26, 80);
     radioButton(hydrology, "HCFair", "Fair", 100, 26, 80);
     radioButton(hydrology, "HCPoor", "Poor", 190, 26, 80);

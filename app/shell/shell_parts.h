@@ -3,7 +3,7 @@
 // user table in the record grid, the results report in the report dialog
 // and the stored date of the last update check. The input lookups, the BMP
 // dialog, the two methods and the update run are their own modules; until
-// they are attached, their parts here do nothing.
+// those modules are wired in, their parts here do nothing.
 #pragma once
 
 #include "shell/main_window_parts.h"
@@ -25,7 +25,7 @@ public:
     explicit ShellParts(ui::Dialogs& dialogs) : dialogs_(dialogs) {}
 
     MainWindowParts parts() { return {*this, *this, *this, *this, *this, *this, *this}; }
-    // The windows the parts work on, once they exist.
+    // The windows the parts work on; before the start-up runs.
     void attach(TForm1& mainForm, DialogForms& dialogForms);
 
     std::vector<std::string> cropNames() override;

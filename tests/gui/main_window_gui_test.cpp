@@ -17,6 +17,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTextEdit>
+#include <QTimer>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -146,6 +147,34 @@ TEST_F(MainWindowGui, ClosingTheWindowRunsTheCloseHandler)
     EXPECT_THAT(dialogs.messageTexts(), ::testing::ElementsAre("Closing Internet Connection, Please Wait..."));
     EXPECT_TRUE(window().close());
     EXPECT_FALSE(program->mainForm().visible());
+}
+
+TEST_F(MainWindowGui, ModalFormRunsUntilItHasAResult)
+{
+    folder.addCompleteProgram();
+    startOn(folder.executable());
+    ui::Form& password = *program->dialogForms().PasswordDlg;
+    auto pressWhenShown = [](std::function<void(QWidget&)> press) {
+        auto* poll = new QTimer(qApp);
+        QObject::connect(poll, &QTimer::timeout, [poll, press] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                poll->deleteLater();
+                poll->stop();
+                press(*dialog);
+            }
+        });
+        poll->start(10);
+    };
+
+    pressWhenShown([](QWidget& dialog) { dialog.findChild<QPushButton*>("OKBtn")->click(); });
+    EXPECT_EQ(password.showModal(program->application()), ui::ModalResult::Ok);
+    EXPECT_FALSE(password.visible());
+
+    pressWhenShown([](QWidget& dialog) {
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QCoreApplication::sendEvent(&dialog, &escape);
+    });
+    EXPECT_EQ(password.showModal(program->application()), ui::ModalResult::Cancel);
 }
 
 // The bundled program folder when the build has made its tables, else the

@@ -1,6 +1,6 @@
 #include "program_folder.h"
 
-#include "tables/table.h"
+#include "tables/table_build.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -40,24 +40,30 @@ ProgramFolder::~ProgramFolder()
 void ProgramFolder::addTable(std::string_view subdirectory, std::string_view name,
                              const std::vector<std::string>& columns, const Rows& rows)
 {
+    // The table builder writes the table once, where a post per row would
+    // write it once a row.
+    auto csvLine = [](const std::vector<std::string>& cells) {
+        std::string line;
+        for (const std::string& cell : cells) {
+            line += (line.empty() ? "\"" : ",\"") + cell + "\"";
+        }
+        return line + "\n";
+    };
+    std::string schema = "name,type,size,required\n";
+    for (const std::string& column : columns) {
+        schema += column + ",text,60,0\n";
+    }
+    std::string data = csvLine(columns);
+    for (const auto& row : rows) {
+        data += csvLine(row);
+    }
+    const fs::path scratch = fs::path(dir_) / "table-sources";
+    writeFile("table-sources/schema.csv", schema);
+    writeFile("table-sources/data.csv", data);
     const fs::path folder = fs::path(dir_) / subdirectory;
     fs::create_directories(folder);
-    std::vector<FieldDef> fields;
-    for (const std::string& column : columns) {
-        fields.push_back({column, FieldType::Text, 60, 0, false});
-    }
-    const TableType type = fs::path(name).extension() == ".dbf" ? TableType::Dbase : TableType::Paradox;
-    Table::create(folder, name, type, fields);
-    Table table;
-    table.open(folder, name, type);
-    for (const auto& row : rows) {
-        table.append();
-        for (size_t column = 0; column < row.size(); ++column) {
-            table.field(column).setText(row[column]);
-        }
-        table.post();
-    }
-    table.close();
+    buildTable(scratch / "schema.csv", scratch / "data.csv", folder / name);
+    fs::remove_all(scratch);
 }
 
 void ProgramFolder::writeFile(std::string_view relative, std::string_view content)
