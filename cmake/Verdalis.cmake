@@ -83,3 +83,8 @@ function(verdalis_add_benchmark name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
 endfunction()
+
+# verdalis_add_tool(NAME): puts a command-line tool for people into build/bin.
+function(verdalis_add_tool name)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${VERDALIS_TOOLS_DIR})
+endfunction()

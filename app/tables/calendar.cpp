@@ -10,13 +10,6 @@ namespace {
 // offset moves its origin so that 0001-01-01 is day 1.
 constexpr int64_t kUnixEpochDayNumber = 719'163;
 
-int daysInMonth(int year, int month)
-{
-    static constexpr int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : lengths[month - 1];
-}
-
 std::optional<int> readDigits(std::string_view text, size_t from, size_t count)
 {
     if (from + count > text.size()) {
@@ -34,13 +27,7 @@ std::optional<int> readDigits(std::string_view text, size_t from, size_t count)
 
 } // namespace
 
-bool isValidCivilDate(const CivilDate& date)
-{
-    return date.year >= 1 && date.year <= 9999 && date.month >= 1 && date.month <= 12 && date.day >= 1
-        && date.day <= daysInMonth(date.year, date.month);
-}
-
-int64_t dayNumberFromCivil(const CivilDate& date)
+int64_t dayNumberFromCivil(const CalendarDate& date)
 {
     const int64_t y = date.month <= 2 ? date.year - 1 : date.year;
     const int64_t era = (y >= 0 ? y : y - 399) / 400;
@@ -52,7 +39,7 @@ int64_t dayNumberFromCivil(const CivilDate& date)
     return daysSinceUnixEpoch + kUnixEpochDayNumber;
 }
 
-CivilDate civilFromDayNumber(int64_t dayNumber)
+CalendarDate civilFromDayNumber(int64_t dayNumber)
 {
     const int64_t z = dayNumber - kUnixEpochDayNumber + 719'468;
     const int64_t era = (z >= 0 ? z : z - 146'096) / 146'097;
@@ -60,14 +47,14 @@ CivilDate civilFromDayNumber(int64_t dayNumber)
     const int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36'524 - dayOfEra / 146'096) / 365;
     const int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
     const int64_t shiftedMonth = (5 * dayOfYear + 2) / 153;
-    CivilDate date;
+    CalendarDate date;
     date.day = static_cast<int>(dayOfYear - (153 * shiftedMonth + 2) / 5 + 1);
     date.month = static_cast<int>(shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9);
     date.year = static_cast<int>(yearOfEra + era * 400 + (date.month <= 2 ? 1 : 0));
     return date;
 }
 
-std::optional<CivilDate> parseIsoDate(std::string_view text)
+std::optional<CalendarDate> parseIsoDate(std::string_view text)
 {
     if (text.size() != 10 || text[4] != '-' || text[7] != '-') {
         return std::nullopt;
@@ -78,14 +65,14 @@ std::optional<CivilDate> parseIsoDate(std::string_view text)
     if (!year || !month || !day) {
         return std::nullopt;
     }
-    const CivilDate date{*year, *month, *day};
-    if (!isValidCivilDate(date)) {
+    const CalendarDate date{*year, *month, *day};
+    if (!isValidDate(date)) {
         return std::nullopt;
     }
     return date;
 }
 
-std::string formatIsoDate(const CivilDate& date)
+std::string formatIsoDate(const CalendarDate& date)
 {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", date.year, date.month, date.day);

@@ -2,6 +2,8 @@
 // proleptic Gregorian calendar, the count Paradox stores for dates.
 #pragma once
 
+#include "util/short_date.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -9,19 +11,12 @@
 
 namespace verdalis {
 
-struct CivilDate {
-    int year = 1;
-    int month = 1;
-    int day = 1;
-};
-
-bool isValidCivilDate(const CivilDate& date);
-int64_t dayNumberFromCivil(const CivilDate& date);
-CivilDate civilFromDayNumber(int64_t dayNumber);
+int64_t dayNumberFromCivil(const CalendarDate& date);
+CalendarDate civilFromDayNumber(int64_t dayNumber);
 
 // "YYYY-MM-DD" with a valid day; nothing else.
-std::optional<CivilDate> parseIsoDate(std::string_view text);
-std::string formatIsoDate(const CivilDate& date);
+std::optional<CalendarDate> parseIsoDate(std::string_view text);
+std::string formatIsoDate(const CalendarDate& date);
 
 // "HH:MM:SS" and "HH:MM:SS.mmm"; milliseconds since midnight.
 std::optional<int64_t> parseTimeOfDay(std::string_view text);

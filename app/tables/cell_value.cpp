@@ -52,9 +52,9 @@ std::optional<double> parseNumber(std::string_view text)
 }
 
 // "M/D/YYYY" with one- or two-digit month and day.
-std::optional<CivilDate> parseMonthDayYear(std::string_view text)
+std::optional<CalendarDate> parseMonthDayYear(std::string_view text)
 {
-    CivilDate date;
+    CalendarDate date;
     int* parts[] = {&date.month, &date.day, &date.year};
     size_t pos = 0;
     for (size_t i = 0; i < 3; ++i) {
@@ -69,7 +69,7 @@ std::optional<CivilDate> parseMonthDayYear(std::string_view text)
         }
         pos = end + 1;
     }
-    if (!isValidCivilDate(date)) {
+    if (!isValidDate(date)) {
         return std::nullopt;
     }
     return date;

@@ -3,6 +3,7 @@
 #include "tables/byte_io.h"
 #include "tables/calendar.h"
 #include "tables/code_page.h"
+#include "util/text_encoding.h"
 #include "tables/table_error.h"
 #include "util/number_text.h"
 
@@ -176,7 +177,7 @@ Value readDate(const ByteReader& in, const FieldDef& field, std::string_view raw
     if (text.empty() || text == "00000000") {
         return {};
     }
-    std::optional<CivilDate> date;
+    std::optional<CalendarDate> date;
     if (text.size() == kDateLength) {
         date = parseIsoDate(std::string(text.substr(0, 4)) + "-" + std::string(text.substr(4, 2)) + "-"
                             + std::string(text.substr(6, 2)));
@@ -253,7 +254,7 @@ std::string encodeCell(const FieldDef& field, const Value& value)
     }
     case FieldType::Logical: text = std::get<bool>(value) ? "T" : "F"; break;
     case FieldType::Date: {
-        const CivilDate date = civilFromDayNumber(std::get<int64_t>(value));
+        const CalendarDate date = civilFromDayNumber(std::get<int64_t>(value));
         char buffer[16];
         std::snprintf(buffer, sizeof buffer, "%04d%02d%02d", date.year, date.month, date.day);
         text = buffer;

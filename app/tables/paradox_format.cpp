@@ -3,6 +3,7 @@
 #include "tables/byte_io.h"
 #include "tables/calendar.h"
 #include "tables/code_page.h"
+#include "util/text_encoding.h"
 #include "tables/table_error.h"
 
 #include <bit>

@@ -3,6 +3,7 @@
 #include "tables/calendar.h"
 #include "tables/cell_value.h"
 #include "tables/code_page.h"
+#include "util/text_encoding.h"
 #include "tables/csv_reader.h"
 #include "tables/table_error.h"
 #include "tables/table_file.h"
@@ -75,7 +76,7 @@ FieldDef schemaRow(const Place& place, const std::vector<std::string>& row, Tabl
     if (field.name.empty()) {
         place.fail("the column name is empty");
     }
-    if (format == TableFormat::Dbase && utf8Length(field.name) > kMaxDbaseNameLength) {
+    if (format == TableFormat::Dbase && characterCount(field.name) > kMaxDbaseNameLength) {
         place.fail(field.name, "dBASE column names have at most 10 characters");
     }
     field.type = schemaType(place, field.name, row[1]);
@@ -107,8 +108,8 @@ Value dataCell(const Place& place, const FieldDef& field, const std::string& tex
         switch (field.type) {
         case FieldType::Text:
             utf8ToWindows1252(text, field.name);
-            if (utf8Length(text) > static_cast<size_t>(field.size)) {
-                place.fail(field.name, "the text has " + std::to_string(utf8Length(text))
+            if (characterCount(text) > static_cast<size_t>(field.size)) {
+                place.fail(field.name, "the text has " + std::to_string(characterCount(text))
                                            + " characters, the column holds " + std::to_string(field.size));
             }
             return text;

@@ -1,14 +1,12 @@
 #include "ui/edit.h"
 
-#include "reports/rtf/text_encoding.h"
+#include "util/text_encoding.h"
 
 #include <algorithm>
 
 
 namespace verdalis::ui {
 
-using rtf::characterCount;
-using rtf::toCharacterStart;
 
 void Edit::setText(std::string text)
 {
@@ -71,7 +69,7 @@ void Edit::applyKey(Key key)
         }
     } else if (key >= ' ') {
         std::string typed;
-        rtf::appendUtf8(typed, key);
+        appendUtf8(typed, key);
         replaceSelection(typed);
     }
 }
@@ -91,7 +89,7 @@ void Edit::replaceSelection(std::string_view replacement)
 bool Edit::userType(std::string_view text)
 {
     for (size_t offset = 0; offset < text.size();) {
-        if (!userKey(rtf::nextCodePoint(text, offset))) {
+        if (!userKey(nextCodePoint(text, offset))) {
             return false;
         }
     }
@@ -121,7 +119,7 @@ bool Edit::userSelect(size_t start, size_t length)
 
 std::vector<std::string> Memo::lines() const
 {
-    std::vector<std::string_view> found = rtf::splitLines(text());
+    std::vector<std::string_view> found = splitLines(text());
     if (found.back().empty()) {
         found.pop_back(); // a line end ends the last line
     }

@@ -1,6 +1,6 @@
 #include "ui/grid.h"
 
-#include "reports/rtf/text_encoding.h"
+#include "util/text_encoding.h"
 
 namespace verdalis::ui {
 
@@ -91,9 +91,9 @@ bool Grid::userKey(Key key)
     }
     std::string text = source_->cellText(row, currentColumn_);
     if (key == backspaceKey) {
-        text.resize(rtf::toCharacterStart(text, text.empty() ? 0 : text.size() - 1));
+        text.resize(toCharacterStart(text, text.empty() ? 0 : text.size() - 1));
     } else {
-        rtf::appendUtf8(text, key);
+        appendUtf8(text, key);
     }
     userEditCell(row, currentColumn_, text);
     return true;

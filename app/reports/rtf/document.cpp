@@ -1,7 +1,7 @@
 // The rich text document: building, searching and formatting ranges.
 #include "reports/rtf/document.h"
 
-#include "reports/rtf/text_encoding.h"
+#include "util/text_encoding.h"
 
 #include <algorithm>
 

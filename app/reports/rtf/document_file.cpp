@@ -4,7 +4,7 @@
 
 #include "reports/rtf/rtf_reader.h"
 #include "reports/rtf/rtf_writer.h"
-#include "reports/rtf/text_encoding.h"
+#include "util/text_encoding.h"
 
 #include <fstream>
 #include <iterator>
@@ -34,27 +34,6 @@ std::string readFile(const std::filesystem::path& path)
         throw DocumentFileError("Cannot read file " + quoted(path) + ".");
     }
     return bytes;
-}
-
-bool isValidUtf8(std::string_view text)
-{
-    for (size_t offset = 0; offset < text.size();) {
-        const size_t before = offset;
-        if (nextCodePoint(text, offset) == replacementCharacter &&
-            text.substr(before, offset - before) != "\xEF\xBF\xBD") {
-            return false;
-        }
-    }
-    return true;
-}
-
-std::string windows1252ToUtf8(std::string_view text)
-{
-    std::string out;
-    for (char c : text) {
-        appendUtf8(out, fromWindows1252(static_cast<uint8_t>(c)));
-    }
-    return out;
 }
 
 void writeFile(const std::filesystem::path& path, const std::string& content)

@@ -4,7 +4,7 @@
 // parent's, as RTF groups do.
 #include "reports/rtf/rtf_reader.h"
 
-#include "reports/rtf/text_encoding.h"
+#include "util/text_encoding.h"
 
 #include <algorithm>
 #include <array>

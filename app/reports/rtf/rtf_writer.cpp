@@ -1,7 +1,7 @@
 // The RTF writer and the plain text export.
 #include "reports/rtf/rtf_writer.h"
 
-#include "reports/rtf/text_encoding.h"
+#include "util/text_encoding.h"
 
 #include <algorithm>
 #include <cstdio>

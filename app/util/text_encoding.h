@@ -1,5 +1,6 @@
-// The two text encodings rich text files meet: UTF-8, which documents hold,
-// and Windows-1252, the code page of 8-bit characters in RTF files.
+// The two text encodings the program meets: UTF-8, which it holds in memory,
+// and Windows-1252, the code page of tables, RTF files and settings written
+// for Windows.
 #pragma once
 
 #include <cstdint>
@@ -8,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace verdalis::rtf {
+namespace verdalis {
 
 inline constexpr char32_t replacementCharacter = 0xFFFD;
 
@@ -31,11 +32,18 @@ size_t characterCount(std::string_view text);
 // line end has an empty last line, and every text has at least one line.
 std::vector<std::string_view> splitLines(std::string_view text);
 
-// The code point of a Windows-1252 byte; the five unassigned bytes give the
-// replacement character.
+// The code point of a Windows-1252 byte. The five bytes the code page leaves
+// unassigned (0x81, 0x8D, 0x8F, 0x90, 0x9D) give the C1 control character of
+// the same value, as Windows reads them, so every byte reads and writes back.
 char32_t fromWindows1252(uint8_t byte);
 
 // The Windows-1252 byte of a code point, when the code page has one.
 std::optional<uint8_t> toWindows1252(char32_t codePoint);
 
-} // namespace verdalis::rtf
+// True when the text is well-formed UTF-8.
+bool isValidUtf8(std::string_view text);
+
+// A whole Windows-1252 text as UTF-8.
+std::string windows1252ToUtf8(std::string_view bytes);
+
+} // namespace verdalis

@@ -1,24 +1,24 @@
-// UTF-8 and Windows-1252 conversions for the RTF reader and writer.
-#include "reports/rtf/text_encoding.h"
+#include "util/text_encoding.h"
 
 #include <algorithm>
 #include <array>
 
-namespace verdalis::rtf {
+namespace verdalis {
 
 namespace {
 
 constexpr char32_t maxCodePoint = 0x10FFFF;
+constexpr std::string_view kReplacementCharacterUtf8 = "\xEF\xBF\xBD";
 constexpr char32_t surrogateFirst = 0xD800;
 constexpr char32_t surrogateLast = 0xDFFF;
 
 // Windows-1252 bytes 0x80 to 0x9F; the rest of the code page equals Latin-1.
 constexpr uint8_t windows1252SpecialFirst = 0x80;
 constexpr std::array<char32_t, 32> windows1252Special = {
-    0x20AC, replacementCharacter, 0x201A, 0x0192, 0x2026, 0x2020, 0x2021, 0x02C6,
-    0x2030, 0x0160, 0x2039, 0x0152, replacementCharacter, 0x017D, replacementCharacter, replacementCharacter,
-    replacementCharacter, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, replacementCharacter, 0x017E, 0x0178,
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
 bool isSurrogate(char32_t codePoint)
@@ -149,11 +149,34 @@ std::optional<uint8_t> toWindows1252(char32_t codePoint)
         return static_cast<uint8_t>(codePoint);
     }
     for (size_t i = 0; i < windows1252Special.size(); ++i) {
-        if (windows1252Special[i] == codePoint && codePoint != replacementCharacter) {
+        if (windows1252Special[i] == codePoint) {
             return static_cast<uint8_t>(windows1252SpecialFirst + i);
         }
     }
     return std::nullopt;
 }
 
-} // namespace verdalis::rtf
+bool isValidUtf8(std::string_view text)
+{
+    for (size_t offset = 0; offset < text.size();) {
+        const size_t start = offset;
+        // A replacement character that was not written as one marks a bad sequence.
+        if (nextCodePoint(text, offset) == replacementCharacter &&
+            text.substr(start, offset - start) != kReplacementCharacterUtf8) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string windows1252ToUtf8(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size());
+    for (const char byte : bytes) {
+        appendUtf8(out, fromWindows1252(static_cast<uint8_t>(byte)));
+    }
+    return out;
+}
+
+} // namespace verdalis
