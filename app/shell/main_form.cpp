@@ -88,13 +88,6 @@ void TForm1::wireHandlers()
     control<ui::ComboBox>("SoilMapUnitBox").onChange = [this] { parts_.inputChanges.soilMapUnitBoxChange(); };
     control<ui::ComboBox>("CropBox").onChange = [this] { parts_.inputChanges.cropBoxChange(); };
     control<ui::ComboBox>("CropBox2").onChange = [this] { parts_.inputChanges.cropBox2Change(); };
-
-    // The designed state of the outputs and the phosphorus groups.
-    ResetZorvCalculationOutputs();
-    ResetTambCalculationOutputs();
-    ResetSoilGB();
-    ResetHydroGB();
-    ResetDrainageGB();
 }
 
 void TForm1::FormCreate()
@@ -155,7 +148,10 @@ void TForm1::AppIdle()
     parts_.updates.initialiseSwitches();
     showVersionInCaption();
 
-    if (!fs::exists(resolveCaseInsensitive(values.UserTablesDir, userTableName))) {
+    const auto userTableExists = [this] {
+        return fs::exists(resolveCaseInsensitive(values.UserTablesDir, userTableName));
+    };
+    if (!userTableExists()) {
         services_.dialogs.showMessage(texts::creatingInputTable);
         CreateNewUserInputTable(values.UserTablesDir, userTableName);
     }
@@ -164,10 +160,12 @@ void TForm1::AppIdle()
     if (!fillPickLists()) {
         return;
     }
-    fillRecordNameList();
+    if (userTableExists()) {
+        values.RecordNameList = readRecordNameList(values.UserTablesDir, userTableName);
+    }
 
     values.UserTablePath = values.UserTablesDir + "/" + std::string(userTableName);
-    if (fs::exists(resolveCaseInsensitive(values.UserTablesDir, userTableName))) {
+    if (userTableExists()) {
         parts_.recordTable.openATable();
         startupComplete_ = true;
     } else {
@@ -240,13 +238,6 @@ bool TForm1::fillPickLists()
         }
     }
     return true;
-}
-
-void TForm1::fillRecordNameList()
-{
-    if (fs::exists(resolveCaseInsensitive(values.UserTablesDir, userTableName))) {
-        values.RecordNameList = readRecordNameList(values.UserTablesDir, userTableName);
-    }
 }
 
 void TForm1::readAutoCheckSetting()

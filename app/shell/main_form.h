@@ -75,7 +75,6 @@ private:
     void placeRightHandCropControls();
     bool fillPickLists();
     void fillCropLists();
-    void fillRecordNameList();
     void removeOldReleaseFiles();
     void readAutoCheckSetting();
     void checkForUpdatesWhenDue();

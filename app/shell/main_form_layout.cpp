@@ -37,6 +37,12 @@ TForm1::TForm1(ShellServices services, MainWindowParts parts)
     buildStartPanel();
     buildPages();
     wireHandlers();
+    // The designed state of the outputs and the phosphorus groups.
+    ResetZorvCalculationOutputs();
+    ResetTambCalculationOutputs();
+    ResetSoilGB();
+    ResetHydroGB();
+    ResetDrainageGB();
 }
 
 void TForm1::buildToolbar()
