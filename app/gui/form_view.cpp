@@ -88,6 +88,17 @@ FormView::~FormView()
 {
     form_.removeListener(listener_);
     window_->removeEventFilter(this);
+    // Widgets being torn down (a tab widget losing its pages) must not
+    // reach the model through a view that is going.
+    for (auto& [control, widget] : widgets_) {
+        if (widget != nullptr) {
+            widget->blockSignals(true);
+        }
+        if (auto* table = qobject_cast<QTableView*>(widget.data())) {
+            table->selectionModel()->blockSignals(true);
+        }
+    }
+    window_.reset();
 }
 
 QWidget* FormView::widgetOf(const ui::Control& control) const
