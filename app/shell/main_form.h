@@ -66,6 +66,7 @@ private:
     void buildRecordPanel(ui::Control& tab);
     void buildInputGroups(ui::Control& tab);
     void buildCropGroup(ui::Control& tab);
+    void buildApplicationGroup(ui::Control& tab);
     void buildResults(ui::Control& tab);
     void buildDocumentTab(ui::TabSheet& tab, std::string_view viewer, std::string_view printLabel);
     void wireHandlers();

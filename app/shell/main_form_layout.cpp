@@ -1,6 +1,8 @@
 // The controls of the main window, where they sit and what they say. The
 // window is laid out for 1280 x 800; the Main tab keeps its groups in three
 // columns with the results on the right and the calculation log below.
+// Controls are created in the order the keyboard focus moves through them:
+// identification, location, soil, drainage, hydrology, crops, nutrients.
 #include "shell/control_layout.h"
 #include "shell/main_form.h"
 #include "shell/shell_texts.h"
@@ -134,6 +136,7 @@ void TForm1::buildMainTab(ui::TabSheet& tab)
     buildRecordPanel(tab);
     buildInputGroups(tab);
     buildCropGroup(tab);
+    buildApplicationGroup(tab);
     buildResults(tab);
 
     auto& log = tab.add<ui::RichText>("CalcRichEdit");
@@ -179,17 +182,6 @@ void TForm1::buildInputGroups(ui::Control& tab)
     label(location, "SoilMapUnitLBL", "Mapping Unit", 10, 66, 200);
     comboBox(location, "SoilMapUnitBox", ComboStyle::DropDownList, 10, 82, 270).setSorted(true);
 
-    auto& application = groupBox(tab, "ApplicationGB", "Nutrient Applications", {column1, 334, 290, 225});
-    label(application, "RYElbl", "RYE (Producer Derived)       - Optional -", 10, 22, 270);
-    edit(application, "RYEBox", 10, 38, 120);
-    label(application, "NAppRatelbl", "N Application Rate (lbs of N/acre)", 10, 72, 270);
-    edit(application, "NAppRateBox", 10, 88, 120);
-    button(application, "NAppRateBtn", "App Source And Rate", 10, 160, 170);
-    label(application, "TotalNutrientsLBL", std::string(texts::nutrientCount) + "0", 10, 192, 200);
-    auto& rateMenu = add<ui::PopupMenu>("NAppRatePopUp");
-    rateMenu.add<ui::MenuItem>("IKnowMyNApplicationRate1", "I Know My N Application Rate");
-    rateMenu.add<ui::MenuItem>("CalculateMyNAppRateFromMyFertilizer1", "Calculate My N App Rate From My Fertilizer");
-
     auto& soil = groupBox(tab, "SoilGB", "Soil", {column2, groupsTop, 300, 250});
     label(soil, "SoilLossLBL", "Soil Loss (t/ac/yr)", 10, 24, 180);
     edit(soil, "SoilLossED", 190, 20, 100);
@@ -226,7 +218,7 @@ void TForm1::buildInputGroups(ui::Control& tab)
     radioButton(hydrology, "HCFair", "Fair", 100, 26, 80);
     radioButton(hydrology, "HCPoor", "Poor", 190, 26, 80);
 
-    for (const char* group : {"GroupBox1", "GroupBox4", "ApplicationGB", "SoilGB", "DrainageGB", "HydroGB"}) {
+    for (const char* group : {"GroupBox1", "GroupBox4", "SoilGB", "DrainageGB", "HydroGB"}) {
         control<ui::GroupBox>(group).hide();
     }
 }
@@ -251,6 +243,21 @@ void TForm1::buildCropGroup(ui::Control& tab)
     comboBox(crops, "CoverCropBox", ComboStyle::DropDown, 238, 134, 210);
     button(crops, "BMPbtn", "Enter BMPs...", 8, 176, 120);
     label(crops, "TotalBMPlbl", std::string(texts::bmpCount) + "0", 138, 182, 200);
+}
+
+void TForm1::buildApplicationGroup(ui::Control& tab)
+{
+    auto& application = groupBox(tab, "ApplicationGB", "Nutrient Applications", {column1, 334, 290, 225});
+    label(application, "RYElbl", "RYE (Producer Derived)       - Optional -", 10, 22, 270);
+    edit(application, "RYEBox", 10, 38, 120);
+    label(application, "NAppRatelbl", "N Application Rate (lbs of N/acre)", 10, 72, 270);
+    edit(application, "NAppRateBox", 10, 88, 120);
+    button(application, "NAppRateBtn", "App Source And Rate", 10, 160, 170);
+    label(application, "TotalNutrientsLBL", std::string(texts::nutrientCount) + "0", 10, 192, 200);
+    auto& rateMenu = add<ui::PopupMenu>("NAppRatePopUp");
+    rateMenu.add<ui::MenuItem>("IKnowMyNApplicationRate1", "I Know My N Application Rate");
+    rateMenu.add<ui::MenuItem>("CalculateMyNAppRateFromMyFertilizer1", "Calculate My N App Rate From My Fertilizer");
+    application.hide();
 }
 
 void TForm1::buildResults(ui::Control& tab)
