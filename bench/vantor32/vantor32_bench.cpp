@@ -113,13 +113,17 @@ void proj_transform(benchmark::State& state, Workload* w, PJ_DIRECTION direction
   state.SetItemsProcessed(state.iterations() * kPoints);
 }
 
-// Collects the throughput of every run for the closing table.
+// Collects the throughput of every run for the closing table. With
+// --benchmark_repetitions the table shows the median of the repetitions,
+// which the machine's other load disturbs least.
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
       const auto rate = run.counters.find("items_per_second");
-      if (rate != run.counters.end()) rates_[run.benchmark_name()] = rate->second.value;
+      if (rate == run.counters.end()) continue;
+      const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+      if (run.run_type == Run::RT_Iteration || median) rates_[run.run_name.function_name] = rate->second.value;
     }
     ConsoleReporter::ReportRuns(runs);
   }

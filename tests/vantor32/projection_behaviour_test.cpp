@@ -62,7 +62,9 @@ TEST(MendedFaults, ImwPolyconicInverseOnTheCentralMeridianReturnsIt) {
   Parameters p = prepared(VANTOR32_IMW_POLYCONIC, make_parameters(kInternational, {{2, deg(64)}, {3, deg(60)},
                                                                                    {5, deg(-150)}, {12, deg(-148)},
                                                                                    {8, 500000}, {9, 1000}}));
-  for (double latitude : {59.5, 62.0, 64.5}) {
+  // 60° is the southern parallel, whose central point (Y = Yb) made the
+  // ratio φ − φb = (φ − φb)·(y − Yb)/(Y − Yb) of the classic iteration 0/0.
+  for (double latitude : {59.5, 60.0, 62.0, 64.5}) {
     const PlanePoint point = forward(VANTOR32_IMW_POLYCONIC, p, deg(latitude), deg(-150));
     EXPECT_DOUBLE_EQ(point.easting, 500000);
     const Geographic back = inverse(VANTOR32_IMW_POLYCONIC, p, point);

@@ -196,8 +196,8 @@ void orthographic_inverse(double* p, double northing, double easting, double* ph
     *lambda = p[in::lambda0];
     return;
   }
-  const double c = std::asin(rho / r);
-  const double sc = std::sin(c), cc = std::cos(c);
+  // The angular distance c = asin(ρ/R) is needed only by its sine and cosine.
+  const double sc = rho / r, cc = std::sqrt(1 - sc * sc);
   *phi = std::asin(cc * std::sin(phi1) + y * sc * std::cos(phi1) / rho);
   *lambda = p[in::lambda0] + std::atan2(x * sc, rho * std::cos(phi1) * cc - y * std::sin(phi1) * sc);
 }
@@ -260,8 +260,8 @@ void gnomic_inverse(double* p, double northing, double easting, double* phi, dou
     *lambda = p[in::lambda0];
     return;
   }
-  const double c = std::atan(rho / r);
-  const double sc = std::sin(c), cc = std::cos(c);
+  // The angular distance c = atan(ρ/R) is needed only by its sine and cosine.
+  const double tc = rho / r, cc = 1 / std::sqrt(1 + tc * tc), sc = tc * cc;
   *phi = std::asin(cc * std::sin(phi1) + y * sc * std::cos(phi1) / rho);
   switch (gnom::aspect_of(phi1)) {
     case gnom::Aspect::north_polar:
@@ -348,6 +348,20 @@ double radius_per_t(const double* p) {
   const double tc = tan_of(kQuarterPi - phic / 2) / std::pow((1 - es) / (1 + es), e / 2);
   return p[in::a] * mc / tc;
 }
+
+// ρ of the latitude φ (north aspect). With true scale on the parallel |φ1|,
+// a·mc·t/tc takes the two eccentricity factors of t and tc as one power of
+// their quotient, and mc/tan(π/4 − |φ1|/2) as (1 + sin|φ1|)/√(1 − (e sin φ1)²),
+// where sin|φ1| is |slot 31|/e on an ellipsoid.
+double radius_of(const double* p, double phi) {
+  const double e = p[in::e];
+  if (scale_at_pole(p)) return p[pole_radius] * conformal_t(e, phi);
+  const double s = std::sin(phi), es = e * s, esc = std::fabs(p[e_sin_phi1]);
+  const double factors = std::pow(((1 - esc) * (1 + es)) / ((1 + esc) * (1 - es)), e / 2);
+  const double sin_phic = e != 0 ? esc / e : std::sin(std::fabs(p[in::phi0]));
+  const double mc_over_tan = (1 + sin_phic) / std::sqrt(1 - esc * esc);
+  return p[in::a] * mc_over_tan * tan_half_colatitude(s, std::cos(phi)) * factors;
+}
 }  // namespace pstere
 
 void polar_stereographic_constants(double* p) {
@@ -360,7 +374,7 @@ void polar_stereographic_forward(double* p, double phi, double lambda, double* n
                                  double*, double*) {
   const double side = p[in::phi0] < 0 ? -1.0 : 1.0;
   const double dl = side * (lambda - p[in::lambda0]);
-  const double rho = pstere::radius_per_t(p) * conformal_t(p[in::e], side * phi);
+  const double rho = pstere::radius_of(p, side * phi);
   *easting = side * rho * std::sin(dl) + p[in::fe];
   *northing = -side * rho * std::cos(dl) + p[in::fn];
 }
@@ -527,15 +541,25 @@ constexpr int kLatitudeRounds = 12;
 
 bool polar(const double* p) { return std::fabs(std::fabs(p[in::phi0]) - kHalfPi) <= kPoleTolerance; }
 
+// w = c·(((1 + sin φ)/(1 − sin φ))·((1 − e sin φ)/(1 + e sin φ))^e)^n, the
+// bracket being exp(2ψ).
 double conformal_w(double e, double n, double c, double phi) {
-  const double s = std::sin(phi), es = e * s;
-  return c * std::pow(((1 + s) / (1 - s)) * std::pow((1 - es) / (1 + es), e), n);
+  return c * std::exp(2 * n * isometric_latitude(e, std::sin(phi)));
+}
+
+// ρ = 2·a·k0·t(φ)/√((1 + e)^(1+e)·(1 − e)^(1−e)), with the normaliser
+// written as √(1 − e²)·((1 + e)/(1 − e))^(e/2) so that its power and the
+// eccentricity factor of t become one power.
+double polar_radius(const double* p, double phi) {
+  const double e = p[in::e], s = std::sin(phi), es = e * s;
+  const double factors = std::pow(((1 + e) * (1 - es)) / ((1 - e) * (1 + es)), e / 2);
+  return 2 * p[in::a] * p[in::k0] * tan_half_colatitude(s, std::cos(phi)) / (std::sqrt(1 - e * e) * factors);
 }
 
 void polar_forward(double* p, double phi, double lambda, double* northing, double* easting) {
-  const double e = p[in::e], side = p[in::phi0] < 0 ? -1.0 : 1.0;
+  const double side = p[in::phi0] < 0 ? -1.0 : 1.0;
   const double dl = side * (lambda - p[in::lambda0]);
-  const double rho = 2 * p[in::a] * p[in::k0] * conformal_t(e, side * phi) / polar_stereographic_norm(e);
+  const double rho = polar_radius(p, side * phi);
   *northing = -side * rho * std::cos(dl) + p[in::fn];
   *easting = side * rho * std::sin(dl) + p[in::fe];
 }
@@ -578,8 +602,9 @@ void european_stereographic_forward(double* p, double phi, double lambda, double
   const double two_rk = 2 * p[eurostere::radius] * p[in::k0];
   const double dl = n * (lambda - p[eurostere::lambda_origin]);
   const double w = eurostere::conformal_w(e, n, p[eurostere::c], phi);
-  const double chi = std::asin((w - 1) / (w + 1));
-  const double sc = std::sin(chi), cc = std::cos(chi), s0 = std::sin(chi0), c0 = std::cos(chi0);
+  // χ = asin((w − 1)/(w + 1)), needed only by its sine and cosine.
+  const double sc = (w - 1) / (w + 1), cc = 2 * std::sqrt(w) / (w + 1);
+  const double s0 = std::sin(chi0), c0 = std::cos(chi0);
   const double b = 1 + sc * s0 + cc * c0 * std::cos(dl);
   *northing = two_rk * (sc * c0 - cc * s0 * std::cos(dl)) / b + p[in::fn];
   *easting = two_rk * cc * std::sin(dl) / b + p[in::fe];

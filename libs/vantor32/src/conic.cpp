@@ -236,37 +236,50 @@ constexpr int scratch_yb = 45, ya_offset = 46, rb = 47, ra = 48;
 constexpr int kMaxRounds = 51;
 constexpr double kTolerance = 1e-7;  // linear units
 
+// a/(√(1 − e² sin²φ)·tan φ), the radius of the parallel's cone, from the
+// sine and cosine of φ.
+double parallel_radius_at(double a, double e, double sin_phi, double cos_phi) {
+  return a / (std::sqrt(1 - e * e * sin_phi * sin_phi) * (sin_phi / cos_phi));
+}
+
 double parallel_radius(double a, double e, double phi) {
-  const double s = std::sin(phi);
-  return a / (std::sqrt(1 - e * e * s * s) * tan_of(phi));
+  return parallel_radius_at(a, e, std::sin(phi), std::cos(phi));
 }
 
 struct PlanePoint {
   double x, y;
 };
 
+// The sines of the sheet's two parallels, which every projected point needs.
+struct Sheet {
+  double sin_phia, sin_phib;
+};
+
+Sheet sheet_of(const double* p) { return {std::sin(p[in::phi1]), std::sin(p[in::phi2])}; }
+
 // Plane coordinates without the false offsets; keeps Yb in the scratch slot.
-PlanePoint project(double* p, double phi, double lambda) {
+PlanePoint project(double* p, const Sheet& sheet, double phi, double lambda) {
   const double a = p[in::a], e = p[in::e], dl = lambda - p[in::lambda0];
   const double phia = p[in::phi1], phib = p[in::phi2];
-  const double m = meridian_distance(p, a, phi);
+  const double sin_phi = std::sin(phi), cos_phi = std::cos(phi);
+  const double m = meridian_distance_at(p, a, phi, sin_phi, cos_phi);
   const double yc = p[yc0] + p[yc_slope] * m;
   const double xc = p[xc0] + p[xc_slope] * m;
   double xa = a * dl, ya = p[ya_offset];
   if (phia != 0) {
-    const double f = std::sin(phia) * dl;
+    const double f = sheet.sin_phia * dl;
     xa = p[ra] * std::sin(f);
     ya = p[ya_offset] + p[ra] * (1 - std::cos(f));
   }
   double xb = a * dl, yb = 0;
   if (phib != 0) {
-    const double f = std::sin(phib) * dl;
+    const double f = sheet.sin_phib * dl;
     xb = p[rb] * std::sin(f);
     yb = p[rb] * (1 - std::cos(f));
   }
   p[scratch_yb] = yb;
   if (phi == 0) return {a * dl, 0};
-  const double r = parallel_radius(a, e, phi);
+  const double r = parallel_radius_at(a, e, sin_phi, cos_phi);
   const double side = phi > 0 ? 1.0 : -1.0;
   const double y0 = yc - r + side * std::sqrt(r * r - xc * xc) + r;
   const double k = (xa - xb) / (ya - yb);
@@ -298,27 +311,81 @@ void imw_polyconic_constants(double* p) {
 
 void imw_polyconic_forward(double* p, double phi, double lambda, double* northing, double* easting, double*,
                            double*) {
-  const imw::PlanePoint point = imw::project(p, phi, lambda);
+  const imw::PlanePoint point = imw::project(p, imw::sheet_of(p), phi, lambda);
   *easting = point.x + p[in::fe];
   *northing = point.y + p[in::fn];
 }
 
-// Secant iteration on the forward; a point on the central meridian keeps the
-// central meridian (the longitude ratio x/X would be 0/0 there).
+// The inverse solves the forward for (φ, λ) with Broyden's method: Newton's
+// steps with a Jacobian that each round corrects by the last step's change
+// of (Y, X), so that the coupling of the coordinates is learnt and the
+// rounds converge superlinearly. The start is the latitude whose central
+// meridian point lies at the northing, less the rise x²·tan φ/(2a) of the
+// parallel at the easting, with the Jacobian of a polyconic there. The test
+// that stops the rounds is the residual one of the classic iteration. A
+// point on the central meridian keeps the central meridian (its longitude
+// ratio x/X would be 0/0 there).
+namespace imw {
+struct Jacobian {
+  double y_phi, y_lambda, x_phi, x_lambda;  // ∂Y/∂φ, ∂Y/∂λ, ∂X/∂φ, ∂X/∂λ
+};
+
+// Broyden's correction of j for the step (dphi, dlambda) that moved the
+// projected point by (dy, dx).
+void learn(Jacobian& j, double dphi, double dlambda, double dy, double dx) {
+  const double length2 = dphi * dphi + dlambda * dlambda;
+  if (length2 == 0) return;
+  const double miss_y = (dy - j.y_phi * dphi - j.y_lambda * dlambda) / length2;
+  const double miss_x = (dx - j.x_phi * dphi - j.x_lambda * dlambda) / length2;
+  j.y_phi += miss_y * dphi;
+  j.y_lambda += miss_y * dlambda;
+  j.x_phi += miss_x * dphi;
+  j.x_lambda += miss_x * dlambda;
+}
+}  // namespace imw
+
 void imw_polyconic_inverse(double* p, double northing, double easting, double* phi, double* lambda, double*,
                            double*) {
-  const double lambda0 = p[in::lambda0], phib = p[in::phi2];
+  const double lambda0 = p[in::lambda0];
   const double x = easting - p[in::fe], y = northing - p[in::fn];
-  double lat = p[in::phi1];
-  double lon = x / (p[in::a] * std::cos(lat)) + lambda0;
+  const imw::Sheet sheet = imw::sheet_of(p);
+  const bool central = x == 0;
+  const double a = p[in::a], e2 = p[in::e] * p[in::e];
+  const auto meridian_latitude = [p](double northing_on_meridian) {
+    return footpoint_latitude(p, (northing_on_meridian - p[imw::yc0]) / p[imw::yc_slope] /
+                                     p[meridian_slot::sinusoidal_radius]);
+  };
+  const double first_guess = meridian_latitude(y);
+  double lat = meridian_latitude(y - x * x * tan_of(first_guess) / (2 * a));
+  const double s = std::sin(lat), w2 = 1 - e2 * s * s;
+  const double parallel = a * std::cos(lat) / std::sqrt(w2);
+  double lon = x / parallel + lambda0;
+  // The meridian's radius ρ (scaled as the central meridian is), the parallel's
+  // radius N cos φ, and the coupling of a polyconic: parallels rise by x·sin φ
+  // per unit of λ, meridians converge by x·tan φ·ρ/N per unit of φ.
+  const double meridian = a * (1 - e2) / (w2 * std::sqrt(w2));
+  imw::Jacobian j{p[imw::yc_slope] * meridian, x * s, -x * tan_of(lat) * (1 - e2) / w2, parallel};
+  double residual_y = 0, residual_x = 0, step_phi = 0, step_lambda = 0;
   for (int round = 0; round < imw::kMaxRounds; ++round) {
-    const imw::PlanePoint point = imw::project(p, lat, lon);
-    lat = (lat - phib) * (y - p[imw::scratch_yb]) / (point.y - p[imw::scratch_yb]) + phib;
-    lon = x == 0 ? lambda0 : (lon - lambda0) * x / point.x + lambda0;
-    if (std::fabs(x - point.x) <= imw::kTolerance && std::fabs(y - point.y) <= imw::kTolerance) break;
+    const imw::PlanePoint point = imw::project(p, sheet, lat, lon);
+    const double next_y = y - point.y, next_x = x - point.x;
+    if (round > 0) imw::learn(j, step_phi, step_lambda, residual_y - next_y, residual_x - next_x);
+    residual_y = next_y;
+    residual_x = next_x;
+    if (central) {
+      step_phi = residual_y / j.y_phi;
+      step_lambda = 0;
+    } else {
+      const double det = j.y_phi * j.x_lambda - j.y_lambda * j.x_phi;
+      step_phi = (residual_y * j.x_lambda - residual_x * j.y_lambda) / det;
+      step_lambda = (residual_x * j.y_phi - residual_y * j.x_phi) / det;
+    }
+    lat += step_phi;
+    lon += step_lambda;
+    if (std::fabs(residual_x) <= imw::kTolerance && std::fabs(residual_y) <= imw::kTolerance) break;
   }
   *phi = lat;
-  *lambda = lon;
+  *lambda = central ? lambda0 : lon;
 }
 
 // ---------------------------------------------------------------------------

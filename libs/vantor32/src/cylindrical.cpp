@@ -31,8 +31,14 @@ double meridian_arc(const double* p, double phi) {
 // The footpoint iteration stops after this many rounds whatever its change.
 constexpr int kFootpointRounds = 10;
 constexpr double kFootpointTolerance = 1e-10;
-// A start value far from any correction, so the first test never stops the loop.
-constexpr double kFootpointSeed = 998.4;
+
+// μ − φ for the rectifying latitude μ, from the inverse of Helmert's series
+// in the third flattening (to n⁴, within about 1e-14 rad of the root): the
+// start that lets the footpoint iteration stop after its first round.
+double footpoint_start(const double* p, double mu) {
+  const FootpointSeries f = footpoint_series(p[n]);
+  return -sine_series(2 * mu, f.f2, f.f4, f.f6, f.f8);
+}
 }  // namespace tm
 
 void transverse_mercator_forward(double* p, double phi, double lambda, double* northing, double* easting,
@@ -92,8 +98,8 @@ void transverse_mercator_inverse(double* p, double northing, double easting, dou
   const double x = easting - p[in::fe], y = northing - p[in::fn];
   const double mu = (y + p[tm::origin_northing]) * (1 + n) / (k0 * p[tm::arc0] * a);
   const auto correction = [p](double psi) { return tm::arc_series(p, psi) / p[tm::arc0]; };
-  double previous = tm::kFootpointSeed;
-  double delta = correction(mu);
+  double previous = tm::footpoint_start(p, mu);
+  double delta = correction(mu - previous);
   for (int round = 0; round < tm::kFootpointRounds; ++round) {
     if (std::fabs(delta - previous) <= tm::kFootpointTolerance) break;
     previous = delta;
@@ -201,7 +207,8 @@ void hotine_two_point_forward(double* p, double phi, double lambda, double* nort
   const double unreduced = lambda - p[hom2::lambda0];
   double u = 0, v = 0;
   if (std::fabs(std::fabs(phi) - kHalfPi) >= hom2::kPoleTolerance) {
-    const double q = p[hom2::e_const] / std::pow(conformal_t(p[in::e], phi), b);
+    // E/t^B with ln t = −ψ: one exponential.
+    const double q = p[hom2::e_const] * std::exp(b * isometric_latitude(p[in::e], std::sin(phi)));
     const double s = (q - 1 / q) / 2, t = (q + 1 / q) / 2;
     const double dl = reduce_to_half_turn(unreduced);
     const double vv = std::sin(b * dl);

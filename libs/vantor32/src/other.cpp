@@ -88,6 +88,18 @@ double interpolate(const double (&column)[kRows], TablePosition at) {
   const double f = at.fraction;
   return t1 + f * (t2 - t0) / 2 + f * f * (t2 - 2 * t1 + t0) / 2;
 }
+
+// The slope of the interpolation above per row.
+double interpolation_slope(const double (&column)[kRows], TablePosition at) {
+  const double t0 = column[at.row], t1 = column[at.row + 1], t2 = column[at.row + 2];
+  return (t2 - t0) / 2 + at.fraction * (t2 - 2 * t1 + t0);
+}
+
+// Steps in rows whose slope is this small are taken at the slope of the
+// equator instead: beyond the table's last rows the extrapolated distance
+// bends back, and a Newton step there would leap away.
+constexpr double kFlattestSlope = 0.01;
+constexpr double kEquatorSlope = 1 / kRowsToPole;
 }  // namespace robin
 
 void robinson_forward(double* p, double phi, double lambda, double* northing, double* easting, double*,
@@ -106,10 +118,13 @@ void robinson_inverse(double* p, double northing, double easting, double* phi, d
   const double y = northing - p[in::fn];
   double rows = robin::kRowsToPole * std::fabs(y) / quarter;
   robin::TablePosition at = robin::position_of(rows);
+  // Newton's method on the interpolated distance, which stops on the same
+  // residual as a fixed step of the equator's slope would, in a few rounds.
   for (int round = 0; round < kMaxRounds; ++round) {
     at = robin::position_of(rows);
     const double residual = std::fabs(y) - robin::interpolate(robin::kDistance, at) * quarter;
-    rows += robin::kRowsToPole * residual / quarter;
+    const double slope = robin::interpolation_slope(robin::kDistance, at);
+    rows += residual / (quarter * (slope >= robin::kFlattestSlope ? slope : robin::kEquatorSlope));
     if (std::fabs(residual) <= kConvergenceTolerance) break;
   }
   const double lat = rows * robin::kDegreesPerRow * kRadiansPerDegree;
@@ -205,71 +220,123 @@ constexpr double kIntegrationStep = 0.15707963267948966;  // π/20
 
 struct Orbit {
   double inclination, perigee, eccentricity, period_ratio;
-  double anomaly_ratio;  // √((1 − ε)/(1 + ε))
-  double minor_ratio;    // √(1 − ε²)
-  double sin_i, cos_i;
+  double minor_ratio;  // √(1 − ε²)
+  double beta;         // ε/(1 + √(1 − ε²))
+  double sin_i, cos_i, sin_perigee, cos_perigee;
 };
 
 Orbit orbit_of(const double* p) {
   const double eccentricity = p[in::orbit_eccentricity], inclination = p[in::orbit_inclination];
+  const double perigee = p[in::orbit_perigee];
+  const double minor_ratio = std::sqrt(1 - eccentricity * eccentricity);
   return {inclination,
-          p[in::orbit_perigee],
+          perigee,
           eccentricity,
           p[in::satellite_period] / p[in::earth_period],
-          std::sqrt((1 - eccentricity) / (1 + eccentricity)),
-          std::sqrt(1 - eccentricity * eccentricity),
+          minor_ratio,
+          eccentricity / (1 + minor_ratio),
           std::sin(inclination),
-          std::cos(inclination)};
+          std::cos(inclination),
+          std::sin(perigee),
+          std::cos(perigee)};
 }
 
-// Eccentric anomaly at the orbit longitude λ′, continuous in λ′: the half
-// angle is reduced to [−π/2, π/2] for the tangent and the whole turns are
-// added back, so the anomaly does not jump at λ′ − ω = ±π.
-// Its sine and cosine come from the tangent of the half angle, which saves
-// two trigonometric calls in every round of the iterations.
-struct Anomaly {
+// An angle (an orbit longitude λ′, or λt) with its sine and cosine, which
+// the iterations often know without a trigonometric call.
+struct Angle {
   double angle, sine, cosine;
 };
 
-Anomaly eccentric_anomaly(const Orbit& o, double lambda_orbit) {
-  const double half = (lambda_orbit - o.perigee) / 2;
-  const double turns = std::round(half / kPi);
-  const double reduced = half - turns * kPi;
-  const double tau = o.anomaly_ratio * tan_of(reduced);
-  const double tau2 = tau * tau;
-  return {2 * std::atan(tau) + turns * kTwoPi, 2 * tau / (1 + tau2), (1 - tau2) / (1 + tau2)};
+Angle angle_of(double angle) { return {angle, std::sin(angle), std::cos(angle)}; }
+
+// atan z for the small z of a near-circular orbit by its series (the first
+// omitted term is below 1e-23 for |z| < 0.01), else the library's.
+constexpr double kSmallArctangent = 0.01;
+double orbit_arctangent(double z) {
+  if (std::fabs(z) >= kSmallArctangent) return std::atan(z);
+  constexpr double c3 = 1.0 / 3, c5 = 1.0 / 5, c7 = 1.0 / 7, c9 = 1.0 / 9;
+  const double z2 = z * z;
+  return z * (1 - z2 * (c3 - z2 * (c5 - z2 * (c7 - z2 * c9))));
 }
 
-double orbit_term(const double* p, const Orbit& o, double lambda_orbit) {
-  const double s = std::sin(lambda_orbit);
-  const double radial = 1 - o.eccentricity * eccentric_anomaly(o, lambda_orbit).cosine;
-  return o.period_ratio * o.sin_i * std::cos(lambda_orbit) * radial * radial / o.minor_ratio *
+// Eccentric anomaly E at the orbit longitude λ′, with ν = λ′ − ω: the
+// half-angle form tan(E/2) = √((1 − ε)/(1 + ε))·tan(ν/2) written as
+// E = ν − 2·atan z with z = β sin ν/(1 + β cos ν), which is continuous in λ′
+// (the anomaly does not jump at ν = ±π) and gives sin E and cos E from those
+// of ν by a rotation through 2·atan z, known from z alone.
+struct Anomaly {
+  double z, sine, cosine;
+};
+
+inline Anomaly eccentric_anomaly(const Orbit& o, const Angle& l) {
+  const double sin_nu = l.sine * o.cos_perigee - l.cosine * o.sin_perigee;
+  const double cos_nu = l.cosine * o.cos_perigee + l.sine * o.sin_perigee;
+  const double z = o.beta * sin_nu / (1 + o.beta * cos_nu);
+  const double z2 = z * z, scale = 1 / (1 + z2);
+  const double cos_turn = (1 - z2) * scale, sin_turn = 2 * z * scale;
+  return {z, sin_nu * cos_turn - cos_nu * sin_turn, cos_nu * cos_turn + sin_nu * sin_turn};
+}
+
+double orbit_term(const double* p, const Orbit& o, const Angle& l) {
+  const double s = l.sine;
+  const double radial = 1 - o.eccentricity * eccentric_anomaly(o, l).cosine;
+  return o.period_ratio * o.sin_i * l.cosine * radial * radial / o.minor_ratio *
          std::sqrt((1 + p[p73] * s * s) / ((1 + p[p74] * s * s) * (1 + p[p75] * s * s)));
 }
 
 // The Fourier sums for k = 1..9 at the orbit longitude λ″: Σ A_k sin kλ″,
-// Σ B_k cos kλ″, Σ C_k sin kλ″, Σ D_k cos kλ″, and the totals Σ B_k, Σ D_k.
+// Σ B_k cos kλ″, Σ C_k sin kλ″, Σ D_k cos kλ″.
 struct Series {
-  double a_sine, b_cosine, c_sine, d_cosine, b_total, d_total;
+  double a_sine, b_cosine, c_sine, d_cosine;
 };
 
-Series series_at(const double* p, double orbit_lon) {
-  const double s = std::sin(orbit_lon), c = std::cos(orbit_lon);
-  constexpr int count = kTerms - 1;
-  Series series{clenshaw(p + a_coeff + 1, count, s, c).sine, clenshaw(p + b_coeff + 1, count, s, c).cosine,
-                clenshaw(p + c_coeff + 1, count, s, c).sine, clenshaw(p + d_coeff + 1, count, s, c).cosine, 0, 0};
-  for (int k = 1; k < kTerms; ++k) {
-    series.b_total += p[b_coeff + k];
-    series.d_total += p[d_coeff + k];
+// Clenshaw's recurrences of the four series run side by side in one loop,
+// so that their chains of dependent steps overlap.
+Series series_at(const double* p, const Angle& l) {
+  const double two_cos = 2 * l.cosine;
+  double a1 = 0, a2 = 0, b1 = 0, b2 = 0, c1 = 0, c2 = 0, d1 = 0, d2 = 0;
+  for (int k = kTerms - 1; k >= 1; --k) {
+    const double a0 = p[a_coeff + k] + two_cos * a1 - a2;
+    const double b0 = p[b_coeff + k] + two_cos * b1 - b2;
+    const double c0 = p[c_coeff + k] + two_cos * c1 - c2;
+    const double d0 = p[d_coeff + k] + two_cos * d1 - d2;
+    a2 = a1;
+    a1 = a0;
+    b2 = b1;
+    b1 = b0;
+    c2 = c1;
+    c1 = c0;
+    d2 = d1;
+    d1 = d0;
   }
-  return series;
+  return {a1 * l.sine, b1 * l.cosine - b2, c1 * l.sine, d1 * l.cosine - d2};
+}
+
+// Σ B_k and Σ D_k for k = 1..9, the cosine sums at λ″ = 0.
+struct SeriesTotals {
+  double b, d;
+};
+
+SeriesTotals series_totals(const double* p) {
+  SeriesTotals totals{0, 0};
+  for (int k = 1; k < kTerms; ++k) {
+    totals.b += p[b_coeff + k];
+    totals.d += p[d_coeff + k];
+  }
+  return totals;
 }
 
 // The mean anomaly plus ω, scaled by the period ratio: the Earth's turn
-// under the satellite at the orbit longitude λ′.
-double earth_turn(const Orbit& o, double lambda_orbit) {
-  const Anomaly anomaly = eccentric_anomaly(o, lambda_orbit);
-  return (o.perigee + anomaly.angle - o.eccentricity * anomaly.sine) * o.period_ratio;
+// under the satellite at the orbit longitude λ′ (ω + E = λ′ − 2·atan z).
+inline double earth_turn(const Orbit& o, const Angle& l, const Anomaly& anomaly) {
+  return (l.angle - 2 * orbit_arctangent(anomaly.z) - o.eccentricity * anomaly.sine) * o.period_ratio;
+}
+
+// The same turn's rate of change with λ′: P·dE/dλ′·(1 − ε cos E), where
+// dE/dν = (1 − ε cos E)/√(1 − ε²).
+inline double earth_turn_rate(const Orbit& o, const Anomaly& anomaly) {
+  const double radial = 1 - o.eccentricity * anomaly.cosine;
+  return o.period_ratio * radial * radial / o.minor_ratio;
 }
 }  // namespace som
 
@@ -288,11 +355,12 @@ void space_oblique_mercator_constants(double* p) {
   for (int node = 0; node <= kIntegrationSteps; ++node) {
     const double lambda_orbit = node * kIntegrationStep;
     const double s = std::sin(lambda_orbit), s2 = s * s;
-    const double radial = 1 - o.eccentricity * eccentric_anomaly(o, lambda_orbit).cosine;
+    const Angle node_longitude = angle_of(lambda_orbit);
+    const double radial = 1 - o.eccentricity * eccentric_anomaly(o, node_longitude).cosine;
     const double j = ((1 + p[p75] * s2) / ((1 + p[p74] * s2) * (1 + p[p74] * s2)) -
                       ci * o.period_ratio * o.minor_ratio * radial * radial) *
                      std::sqrt((1 + p[p74] * s2) / (1 + p[p75] * s2));
-    const double big_s = orbit_term(p, o, lambda_orbit);
+    const double big_s = orbit_term(p, o, node_longitude);
     const double simpson = (node == 0 || node == kIntegrationSteps) ? 1 : (node % 2 == 0 ? 2 : 4);
     const double w = kIntegrationStep / 3 * simpson;
     const double norm = std::sqrt(s76 * s76 + big_s * big_s);
@@ -319,33 +387,106 @@ void space_oblique_mercator_constants(double* p) {
   p[rotation_sin] = p[c_mean] / length;
 }
 
+namespace som {
+// The angle from one orbit longitude to another, both in (π/2, 3π/2) or
+// near it, from their sines and cosines: by the short series when small.
+double angle_between(const Angle& from, double to_sine, double to_cosine) {
+  const double sine = to_sine * from.cosine - to_cosine * from.sine;
+  const double cosine = to_cosine * from.cosine + to_sine * from.sine;
+  return cosine > 0 ? orbit_arctangent(sine / cosine) : std::atan2(sine, cosine);
+}
+
+// An angle moved by d, its sine and cosine by a rotation through d
+// (Taylor's series for |d| below 0.01, whose first omitted terms are under
+// 1e-23).
+constexpr double kSmallTurn = 0.01;
+Angle turned_by(const Angle& from, double d) {
+  double sin_d = 0, cos_d = 0;
+  if (std::fabs(d) < kSmallTurn) {
+    constexpr double s3 = 1.0 / 6, s5 = 1.0 / 20, s7 = 1.0 / 42, c2 = 0.5, c4 = 1.0 / 12, c6 = 1.0 / 30;
+    const double d2 = d * d;
+    sin_d = d * (1 - d2 * s3 * (1 - d2 * s5 * (1 - d2 * s7)));
+    cos_d = 1 - d2 * c2 * (1 - d2 * c4 * (1 - d2 * c6));
+  } else {
+    sin_d = std::sin(d);
+    cos_d = std::cos(d);
+  }
+  return {from.angle + d, from.sine * cos_d + from.cosine * sin_d, from.cosine * cos_d - from.sine * sin_d};
+}
+
+// Newton's method takes the fixed-point step only while the step's own
+// slope is below this; steeper, the plain step is safer.
+constexpr double kSteepestStepSlope = 0.5;
+// Aitken's extrapolation only while the steps shrink at least this fast.
+constexpr double kSlowestContraction = 0.5;
+}  // namespace som
+
 void space_oblique_mercator_forward(double* p, double phi, double lambda, double* northing, double* easting,
                                     double*, double*) {
   using namespace som;
   const double e = p[in::e], e2 = e * e, s76 = p[one_minus_e2_cubed];
   const Orbit o = orbit_of(p);
   const double si = o.sin_i, ci = o.cos_i;
-  const double tan_phi = tan_of(phi);
+  const double sp = std::sin(phi), cp = std::cos(phi);
+  const double track = sp / cp * si * (1 - e2);
   const double dl = lambda - p[in::orbit_node];
-  double orbit_lon = std::asin(std::sin(phi) / si) + kPi;
-  double lambda_t = 0;
-  for (int round = 0; round < kMaxRounds; ++round) {
-    lambda_t = earth_turn(o, orbit_lon) + dl;
-    const double cos_t = std::cos(lambda_t);
-    const double next = std::atan(tan_phi * si * (1 - e2) / cos_t + std::sin(lambda_t) / cos_t * ci) + kPi;
-    const double change = std::fabs(next - orbit_lon);
-    orbit_lon = next;
-    if (change <= kConvergenceTolerance) break;
+  // Near the ground track sin λ″ = −sign(cos λt)·sin φ/sin i, so the usual
+  // start asin(sin φ/sin i) + π lies on the wrong side of the orbit where
+  // λt points away from the reference meridian; its mirror about π starts
+  // there instead, a round closer to the root.
+  const double start = sp / si, start_offset = std::asin(start), start_cos = std::sqrt(1 - start * start);
+  Angle orbit{kPi + start_offset, -start, -start_cos};
+  Anomaly anomaly = eccentric_anomaly(o, orbit);
+  double lambda_t = earth_turn(o, orbit, anomaly) + dl;
+  if (std::fabs(reduce_to_half_turn(lambda_t)) > kHalfPi) {
+    orbit = {kPi - start_offset, start, -start_cos};
+    anomaly = eccentric_anomaly(o, orbit);
+    lambda_t = earth_turn(o, orbit, anomaly) + dl;
   }
-  const double sp = std::sin(phi);
-  const double orbit_lat =
-      std::asin((sp * ci * (1 - e2) - std::sin(lambda_t) * std::cos(phi) * si) / std::sqrt(1 - e2 * sp * sp));
-  const double big_s = orbit_term(p, o, orbit_lon);
-  const double q = std::log(tan_of(kQuarterPi + orbit_lat / 2));
+  // λ″ = g(λ″) with g(λ″) = atan((track + sin λt·cos i)/cos λt) + π, solved
+  // by Halley's method on λ″ − g(λ″): the fixed-point step g(λ″) − λ″
+  // divided by 1 − g′(λ″) less a curvature term. After the first round λt
+  // moves little, and its sine and cosine follow by rotation.
+  Angle turn = angle_of(lambda_t);
+  double turn_rate = 0, step = 0;
+  for (int round = 0; round < kMaxRounds; ++round) {
+    turn_rate = earth_turn_rate(o, anomaly);
+    // g = atan(num/cos λt) + π, known by its sine and cosine; the plain step
+    // to it is found from those without an arctangent call once it is small.
+    const double sin_t = turn.sine, cos_t = turn.cosine;
+    const double num = track + sin_t * ci, inverse_length = 1 / std::sqrt(num * num + cos_t * cos_t);
+    const double sin_g = -num * std::copysign(inverse_length, cos_t), cos_g = -std::fabs(cos_t) * inverse_length;
+    const double plain_step = angle_between(orbit, sin_g, cos_g);
+    // g′ = h(λt)·dλt/dλ″ with h = (cos i + track·sin λt)/(cos²λt + num²), and
+    // g″ ≈ h′(λt)·(dλt/dλ″)² for Halley's step, which ends most points'
+    // iterations a round earlier than Newton's.
+    const double inverse_length2 = inverse_length * inverse_length;
+    const double h = (ci + track * sin_t) * inverse_length2;
+    const double h_rate = (track * cos_t - h * 2 * cos_t * (ci * num - sin_t)) * inverse_length2;
+    const double slope = h * turn_rate, curvature = h_rate * turn_rate * turn_rate;
+    double full_step = plain_step;
+    if (std::fabs(slope) < kSteepestStepSlope) {
+      const double newton_denominator = 1 - slope, bend = plain_step * curvature / (2 * newton_denominator);
+      full_step = plain_step / (std::fabs(bend) < kSteepestStepSlope * newton_denominator ? newton_denominator - bend
+                                                                                         : newton_denominator);
+    }
+    orbit = turned_by({orbit.angle + plain_step, sin_g, cos_g}, full_step - plain_step);
+    step = full_step;
+    if (std::fabs(step) <= kConvergenceTolerance) break;
+    anomaly = eccentric_anomaly(o, orbit);
+    turn = turned_by(turn, earth_turn(o, orbit, anomaly) + dl - turn.angle);
+  }
+  // λt of the last round belongs to the λ″ before the last step; carried to
+  // the final λ″ to first order, so the point matches its orbit longitude.
+  const double sin_t = turn.sine + turn.cosine * turn_rate * step;
+  // q = ln tan(π/4 + φ″/2) = atanh(sin φ″)
+  const double q = std::atanh((sp * ci * (1 - e2) - sin_t * cp * si) / std::sqrt(1 - e2 * sp * sp));
+  const double big_s = orbit_term(p, o, orbit);
   const double norm = std::sqrt(s76 * s76 + big_s * big_s);
-  const Series series = series_at(p, orbit_lon);
-  const double x = p[a_mean] * orbit_lon - big_s * q / norm + series.a_sine - series.b_cosine + series.b_total;
-  const double y = s76 * q / norm + p[c_mean] * orbit_lon + series.c_sine - series.d_cosine + series.d_total;
+  const Series series = series_at(p, orbit);
+  const SeriesTotals totals = series_totals(p);
+  const double x = p[a_mean] * orbit.angle - big_s * q / norm + series.a_sine - series.b_cosine + totals.b;
+  const double y = s76 * q / norm + p[c_mean] * orbit.angle + series.c_sine - series.d_cosine + totals.d;
   const double a = p[in::a];
   *easting = (y * p[rotation_sin] + x * p[rotation_cos]) * a + p[in::fe];
   *northing = (y * p[rotation_cos] - x * p[rotation_sin]) * a + p[in::fn];
@@ -357,35 +498,48 @@ void space_oblique_mercator_inverse(double* p, double northing, double easting, 
   const double a = p[in::a], e = p[in::e], e2 = e * e, s76 = p[one_minus_e2_cubed];
   const Orbit o = orbit_of(p);
   const double si = o.sin_i, ci = o.cos_i;
+  const SeriesTotals totals = series_totals(p);
   const double xe = easting - p[in::fe], yn = northing - p[in::fn];
   const double x = (xe * p[rotation_cos] - yn * p[rotation_sin]) / a;
   const double y = (xe * p[rotation_sin] + yn * p[rotation_cos]) / a;
-  double orbit_lon = x / p[a_mean];
-  double s_prime = 0;
+  // The fixed-point steps shrink by a nearly constant ratio (about −0.01 for
+  // a sun-synchronous orbit); from the second round on, each step is
+  // extrapolated by that ratio, measured on the last two plain steps
+  // (Aitken's Δ²), which saves about one round.
+  Angle orbit = angle_of(x / p[a_mean]);
+  double s_prime = 0, previous_step = 0;
   for (int round = 0; round < kMaxRounds; ++round) {
-    s_prime = orbit_term(p, o, orbit_lon) / s76;
-    const Series series = series_at(p, orbit_lon);
-    const double sum = series.a_sine + s_prime * series.c_sine - (series.b_cosine - series.b_total) -
-                       s_prime * (series.d_cosine - series.d_total);
-    const double next = (x + s_prime * y - sum) / (p[a_mean] + s_prime * p[c_mean]);
-    const double change = std::fabs(next - orbit_lon);
-    orbit_lon = next;
-    if (change <= kConvergenceTolerance) break;
+    const double orbit_lon = orbit.angle;
+    s_prime = orbit_term(p, o, orbit) / s76;
+    const Series series = series_at(p, orbit);
+    const double sum = series.a_sine + s_prime * series.c_sine - (series.b_cosine - totals.b) -
+                       s_prime * (series.d_cosine - totals.d);
+    const double plain_step = (x + s_prime * y - sum) / (p[a_mean] + s_prime * p[c_mean]) - orbit_lon;
+    double step = plain_step;
+    if (round > 0 && std::fabs(plain_step) < kSlowestContraction * std::fabs(previous_step)) {
+      const double ratio = plain_step / previous_step;
+      step += plain_step * ratio / (1 - ratio);
+    }
+    previous_step = plain_step;
+    // Small steps move the sine and cosine by rotation, large ones anew.
+    orbit = std::fabs(step) < kSmallTurn ? turned_by(orbit, step) : angle_of(orbit_lon + step);
+    if (std::fabs(step) <= kConvergenceTolerance) break;
   }
-  const Series series = series_at(p, orbit_lon);
-  const double q = y - p[c_mean] * orbit_lon - (series.c_sine - series.d_cosine + series.d_total);
-  const double orbit_lat = 2 * std::atan(std::exp(q * std::sqrt(1 + s_prime * s_prime))) - kHalfPi;
+  const Series series = series_at(p, orbit);
+  const double q = y - p[c_mean] * orbit.angle - (series.c_sine - series.d_cosine + totals.d);
+  // φ″ = 2·atan(exp w) − π/2, needed only by its sine tanh w.
+  const double sf = std::tanh(q * std::sqrt(1 + s_prime * s_prime)), u = sf * sf;
   const double g = e2 * ci * ci / (1 - e2);
-  const double sl = std::sin(orbit_lon);
-  const double sf = std::sin(orbit_lat), u = sf * sf;
-  const double lambda_t = std::atan2(
+  const double sl = orbit.sine;
+  const double turn_sine =
       (sl * ci * (1 - u / (1 - e2)) - si * sf * std::sqrt((1 - u) * (1 + p[p74] * sl * sl) - g * u)) /
-          (1 - u * (1 + g)),
-      std::cos(orbit_lon));
-  *lambda = reduce_to_half_turn(lambda_t - earth_turn(o, orbit_lon) + p[in::orbit_node]);
-  *phi = o.inclination == 0
-             ? std::asin(sf / (1 - e2))
-             : std::atan((tan_of(orbit_lon) * std::cos(lambda_t) - ci * std::sin(lambda_t)) / (si * (1 - e2)));
+      (1 - u * (1 + g));
+  const double turn_cosine = orbit.cosine, turn_length = std::sqrt(turn_sine * turn_sine + turn_cosine * turn_cosine);
+  const double lambda_t = std::atan2(turn_sine, turn_cosine);
+  *lambda = reduce_to_half_turn(lambda_t - earth_turn(o, orbit, eccentric_anomaly(o, orbit)) + p[in::orbit_node]);
+  *phi = o.inclination == 0 ? std::asin(sf / (1 - e2))
+                            : std::atan((orbit.sine / orbit.cosine * turn_cosine - ci * turn_sine) /
+                                        (si * (1 - e2) * turn_length));
 }
 
 // ---------------------------------------------------------------------------

@@ -6,8 +6,24 @@
 
 namespace vantor {
 
+namespace {
+// sin 2χ and cos 2χ of χ = π/2 − 2·atan t, from t alone: sin χ and cos χ
+// are (1 − t²)/(1 + t²) and 2t/(1 + t²), written in 1/t beyond t = 1 so that
+// an infinite t gives the south pole.
+struct DoubleAngle {
+  double sine, cosine;
+};
+DoubleAngle double_conformal_angle(double t) {
+  const double u = t <= 1 ? t : 1 / t, u2 = u * u, scale = 1 / (1 + u2);
+  const double sin_chi = (t <= 1 ? 1 - u2 : u2 - 1) * scale, cos_chi = 2 * u * scale;
+  return {2 * sin_chi * cos_chi, (cos_chi - sin_chi) * (cos_chi + sin_chi)};
+}
+}  // namespace
+
 double latitude_from_t(double e, double t, int rounds) {
-  double phi = kHalfPi - 2 * std::atan(t);
+  const ConformalSeries c = conformal_series(e);
+  const DoubleAngle two_chi = double_conformal_angle(t);
+  double phi = kHalfPi - 2 * std::atan(t) + sine_series_at(two_chi.sine, two_chi.cosine, c.c2, c.c4, c.c6, c.c8);
   for (int round = 1; round < rounds; ++round) {
     const double next = kHalfPi - 2 * std::atan(t * eccentricity_factor(e, phi));
     const double change = std::fabs(next - phi);
@@ -26,12 +42,11 @@ void store_meridian_coefficients(double* p) {
   p[slot::e2] = 15 * e4 / 256 + 45 * e6 / 1024;
   p[slot::e3] = 35 * e6 / 3072;
   const double root = std::sqrt(1 - e2);
-  const double n = (1 - root) / (1 + root);
-  const double n2 = n * n, n3 = n2 * n, n4 = n3 * n;
-  p[slot::f2] = 3 * n / 2 - 27 * n3 / 32;
-  p[slot::f4] = 21 * n2 / 16 - 55 * n4 / 32;
-  p[slot::f6] = 151 * n3 / 96;
-  p[slot::f8] = 1097 * n4 / 512;
+  const FootpointSeries f = footpoint_series((1 - root) / (1 + root));
+  p[slot::f2] = f.f2;
+  p[slot::f4] = f.f4;
+  p[slot::f6] = f.f6;
+  p[slot::f8] = f.f8;
 }
 
 void store_sinusoidal_constants(double* p) {

@@ -42,6 +42,12 @@ inline double reduce_to_half_turn(double angle) {
 // tan computed as sin/cos; the compiler turns the pair into one sincos.
 inline double tan_of(double x) { return std::sin(x) / std::cos(x); }
 
+// tan(π/4 − φ/2) from the sine and cosine of φ, in whichever of its two
+// half-angle forms has no cancellation at that latitude.
+inline double tan_half_colatitude(double sin_phi, double cos_phi) {
+  return sin_phi >= 0 ? cos_phi / (1 + sin_phi) : (1 - sin_phi) / cos_phi;
+}
+
 // Clenshaw's sums of multiple-angle series, from one sine and cosine of θ:
 // the sums Σ a_k sin kθ and Σ a_k cos kθ for k = 1..count.
 struct ClenshawSums {
@@ -58,14 +64,19 @@ inline ClenshawSums clenshaw(const double* a, int count, double sin_theta, doubl
   return {b1 * sin_theta, b1 * cos_theta - b2};
 }
 
-// a1 sin θ + a2 sin 2θ + a3 sin 3θ + a4 sin 4θ, with one sine and cosine.
-inline double sine_series(double theta, double a1, double a2, double a3, double a4) {
-  const double two_cos = 2 * std::cos(theta);
+// a1 sin θ + a2 sin 2θ + a3 sin 3θ + a4 sin 4θ from the sine and cosine of θ.
+inline double sine_series_at(double sin_theta, double cos_theta, double a1, double a2, double a3, double a4) {
+  const double two_cos = 2 * cos_theta;
   const double b4 = a4;
   const double b3 = a3 + two_cos * b4;
   const double b2 = a2 + two_cos * b3 - b4;
   const double b1 = a1 + two_cos * b2 - b3;
-  return b1 * std::sin(theta);
+  return b1 * sin_theta;
+}
+
+// The same series of θ itself, with one sine and cosine.
+inline double sine_series(double theta, double a1, double a2, double a3, double a4) {
+  return sine_series_at(std::sin(theta), std::cos(theta), a1, a2, a3, a4);
 }
 
 // m(φ) = cos φ / √(1 − e² sin²φ): the parallel's radius over a.
@@ -92,6 +103,12 @@ inline double authalic_q(double e, double phi) {
   return (1 - e * e) * (s / (1 - es * es) - std::log((1 - es) / (1 + es)) / (2 * e));
 }
 
+// ψ = ln(tan(π/4 + φ/2)·((1 − e sin φ)/(1 + e sin φ))^(e/2)), the isometric
+// latitude, as atanh(sin φ) − e·atanh(e sin φ): two logarithms, no power.
+inline double isometric_latitude(double e, double sin_phi) {
+  return std::atanh(sin_phi) - e * std::atanh(e * sin_phi);
+}
+
 // χ(φ), the conformal latitude.
 inline double conformal_latitude(double e, double phi) {
   const double es = e * std::sin(phi);
@@ -99,14 +116,33 @@ inline double conformal_latitude(double e, double phi) {
          kHalfPi;
 }
 
-// φ from the ellipsoid's t by the fixed-point iteration of Snyder (7-9), seeded
-// by the spherical value; stops on a change of 1e-7 or after rounds in all.
+// φ from the ellipsoid's t by the fixed-point iteration of Snyder (7-9),
+// seeded by the conformal-to-geodetic series of χ = π/2 − 2·atan t (within
+// about 1e-11 rad of the root, so the first round's change stops it); stops
+// on a change of 1e-7 or after rounds in all.
 double latitude_from_t(double e, double t, int rounds);
 
 // Meridian distance M(φ) from the coefficients E0..E3 in slots 32 to 35.
 inline double meridian_distance(const double* p, double a, double phi) {
   namespace slot = meridian_slot;
   return a * (p[slot::e0] * phi + sine_series(2 * phi, -p[slot::e1], p[slot::e2], -p[slot::e3], 0));
+}
+
+// The same from the sine and cosine of φ, which give those of 2φ.
+inline double meridian_distance_at(const double* p, double a, double phi, double sin_phi, double cos_phi) {
+  namespace slot = meridian_slot;
+  const double sin_2phi = 2 * sin_phi * cos_phi, cos_2phi = (cos_phi - sin_phi) * (cos_phi + sin_phi);
+  return a * (p[slot::e0] * phi + sine_series_at(sin_2phi, cos_2phi, -p[slot::e1], p[slot::e2], -p[slot::e3], 0));
+}
+
+// The footpoint coefficients F2..F8 of the series φ = μ + Σ F2k sin 2kμ in
+// the third flattening n (the e1 of the footpoint formulas).
+struct FootpointSeries {
+  double f2, f4, f6, f8;
+};
+inline FootpointSeries footpoint_series(double n) {
+  const double n2 = n * n, n3 = n2 * n, n4 = n3 * n;
+  return {3 * n / 2 - 27 * n3 / 32, 21 * n2 / 16 - 55 * n4 / 32, 151 * n3 / 96, 1097 * n4 / 512};
 }
 
 // Latitude of a rectifying latitude μ from the footpoint series in slots 37 to 40.
