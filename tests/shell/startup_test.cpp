@@ -1,6 +1,7 @@
 #include "shell_harness.h"
 
 #include "shell/user_input_table.h"
+#include "table_rows.h"
 #include "tables/table.h"
 #include "util/settings_file.h"
 
@@ -70,12 +71,8 @@ TEST(Startup, RecordNameListHoldsNameAndTypeOfEveryRecord)
     shell::CreateNewUserInputTable(tables, "UserInputs");
     Table table;
     table.open(tables, "UserInputs.dbf", TableType::Dbase);
-    for (auto [name, type] : {std::pair{"North field", "Zorv"}, std::pair{"South field", "ZorvTamb"}}) {
-        table.append();
-        table.field("RecordName").setText(name);
-        table.field("ModeType").setText(type);
-        table.post();
-    }
+    // RecordName and ModeType are the first two columns.
+    appendTextRows(table, {{"North field", "Zorv"}, {"South field", "ZorvTamb"}});
     table.close();
 
     ShellHarness shell(folder.executable());
