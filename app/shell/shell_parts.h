@@ -8,7 +8,8 @@
 
 #include "shell/main_window_parts.h"
 #include "shell/program_forms.h"
-#include "shell/table_grid_source.h"
+#include "reports/table_grid_source.h"
+#include "tables/table.h"
 
 #include <memory>
 
@@ -22,7 +23,7 @@ class ShellParts : public NutrientDialogPart,
                    public RecordTablePart,
                    public UpdatePart {
 public:
-    explicit ShellParts(ui::Dialogs& dialogs) : dialogs_(dialogs) {}
+    explicit ShellParts(ui::Dialogs& dialogs) : dialogs_(dialogs), gridSource_(table_, dialogs) {}
 
     MainWindowParts parts() { return {*this, *this, *this, *this, *this, *this, *this}; }
     // The windows the parts work on; before the start-up runs.
@@ -54,7 +55,7 @@ private:
     TForm1* mainForm_ = nullptr;
     DialogForms* dialogForms_ = nullptr;
     Table table_;
-    TableGridSource gridSource_{table_};
+    reports::TableGridSource gridSource_;
 };
 
 } // namespace verdalis::shell
