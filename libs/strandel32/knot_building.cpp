@@ -4,6 +4,7 @@
 #include "knot_search.h"
 #include "messages.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
@@ -47,9 +48,11 @@ private:
     void reportDuplicateAngles() const;
     void linkCounterClockwise();
     void writeKnotRecord(uint8_t* record, int32_t knot) const;
+    void prefetchExtentsAhead(uint32_t first);
 
     DataSetRun& run_;
     const SortedEnds& ends_;
+    size_t prefetched_ = 0;  // sorted ends whose extent records were fetched ahead
     EndPosition position_{};
     std::vector<KnotEnd> members_;
 };
@@ -163,8 +166,33 @@ void KnotBuilder::writeKnotRecord(uint8_t* record, int32_t knot) const
     run_.knots.markChanged();
 }
 
+// Knots start at the ends in sorted order and take ends shortly after their first,
+// but those ends' extent records lie anywhere in the extent file. Asking for the
+// records of the ends some way ahead while the knots before them are built hides
+// most of the wait for memory.
+void KnotBuilder::prefetchExtentsAhead(uint32_t first)
+{
+    constexpr size_t kEndsAhead = 512;
+    const size_t through = std::min(size_t{first} + kEndsAhead, ends_.extentReferences.size());
+    if (prefetched_ >= through || run_.extentCount < 1) {
+        return;
+    }
+    // The extent file is held whole while the knots are built: one request gives the
+    // address of every record.
+    const uint8_t* extents = run_.extents.get(1, run_.extentCount);
+    for (; prefetched_ < through; ++prefetched_) {
+        const int64_t extent = std::llabs(ends_.extentReferences[prefetched_]);
+        if (extents != nullptr && extent >= 1 && extent <= run_.extentCount) {
+            const uint8_t* extentAt = extents + (extent - 1) * ext::kSize;
+            __builtin_prefetch(extentAt);
+            __builtin_prefetch(extentAt + ext::kSize - 1);
+        }
+    }
+}
+
 bool KnotBuilder::build(const KnotEnds& found)
 {
+    prefetchExtentsAhead(found.first);
     const int32_t knot = ++run_.knotCount;
     position_ = ends_.positions[found.first];
     members_.clear();

@@ -10,6 +10,20 @@ namespace strandel {
 
 namespace {
 
+// A cell row (inside int32: see kMostCellsAcross) and a sorted index in one number
+// that orders as the pair (row, index) does: the row, sign bit flipped, on top.
+constexpr uint32_t kSignBit = 0x80000000u;
+
+uint64_t packRowAndIndex(int64_t row, uint32_t index)
+{
+    return (uint64_t{static_cast<uint32_t>(row) ^ kSignBit} << 32) | index;
+}
+
+int32_t rowOfPacked(uint64_t packed)
+{
+    return static_cast<int32_t>(static_cast<uint32_t>(packed >> 32) ^ kSignBit);
+}
+
 bool exceedsTolerance(const EndPosition& end, const EndPosition& knot, float toleranceSquared)
 {
     const long double dx = static_cast<long double>(end.x) - knot.x;
@@ -79,7 +93,7 @@ private:
 
     int64_t columnOf(float x) const { return static_cast<int64_t>(std::floor((x - originX_) * inverseCell_)); }
     int64_t rowOf(float y) const { return static_cast<int64_t>(std::floor((y - originY_) * inverseCell_)); }
-    int64_t rowAt(uint32_t position) const { return rowOf(ends_[order_[position]].y); }
+    int64_t rowAt(uint32_t position) const { return rows_[position]; }
 
     void takeEnd(uint32_t end, std::vector<uint8_t>& used);
     uint32_t firstUnusedFrom(uint32_t position);
@@ -93,6 +107,7 @@ private:
     double inverseCell_ = 1;
     std::vector<ColumnRun> runs_;
     std::vector<uint32_t> order_;       // position -> sorted index
+    std::vector<int32_t> rows_;         // position -> row of its cell, looked up by every knot's cell search
     std::vector<uint32_t> positionOf_;  // sorted index -> position
     std::vector<uint32_t> nextUnused_;  // position -> a position at or after it, towards the first unused one
 };
@@ -101,7 +116,7 @@ EndGrid::EndGrid(std::span<const EndPosition> ends, float toleranceSquared, cons
     : ends_(ends), toleranceSquared_(toleranceSquared)
 {
     constexpr double kCellMargin = 1.01;
-    constexpr double kMostCellsAcross = 1 << 30;  // keeps cell numbers well inside int64
+    constexpr double kMostCellsAcross = 1 << 30;  // keeps cell numbers well inside int32
     double minX = ends[0].x, maxX = ends[0].x, minY = ends[0].y, maxY = ends[0].y;
     for (const EndPosition& end : ends) {
         minX = std::min<double>(minX, end.x);
@@ -120,19 +135,21 @@ EndGrid::EndGrid(std::span<const EndPosition> ends, float toleranceSquared, cons
 
     const auto count = static_cast<uint32_t>(ends.size());
     order_.resize(count);
+    rows_.resize(count);
     positionOf_.resize(count);
     nextUnused_.resize(count + 1);
-    std::vector<std::pair<int64_t, uint32_t>> rows;  // (row, sorted index) of one column
+    std::vector<uint64_t> rows;  // (row, sorted index) of one column, packed to sort as one number
     for (uint32_t begin = 0; begin < count;) {
         const int64_t column = columnOf(ends[begin].x);
         rows.clear();
         uint32_t end = begin;
         for (; end < count && columnOf(ends[end].x) == column; ++end) {
-            rows.emplace_back(rowOf(ends[end].y), end);
+            rows.push_back(packRowAndIndex(rowOf(ends[end].y), end));
         }
         std::sort(rows.begin(), rows.end());
         for (uint32_t i = begin; i < end; ++i) {
-            order_[i] = rows[i - begin].second;
+            rows_[i] = rowOfPacked(rows[i - begin]);
+            order_[i] = static_cast<uint32_t>(rows[i - begin]);
         }
         runs_.push_back({column, begin, end});
         begin = end;

@@ -87,13 +87,19 @@ bool writeBackPolylines(DataSetRun& run)
     if (!run.isTypeA() && !openPointsForWriteBack(run)) {
         return false;
     }
-    for (int32_t extent = 1; extent <= run.extentCount; ++extent) {
-        const uint8_t* extentAt = run.extents.get(extent);
-        if (extentAt == nullptr) {
-            showRecordFailure(message::kFailedExtentInWriteBack);
-            continue;
+    // The extents are read in runs: nothing else asks the extent file for records here.
+    constexpr int64_t kExtentsPerRun = 4096;
+    for (int64_t first = 1; first <= run.extentCount; first += kExtentsPerRun) {
+        const int64_t count = std::min<int64_t>(kExtentsPerRun, run.extentCount - first + 1);
+        const uint8_t* extents = run.extents.get(first, count);
+        for (int64_t i = 0; i < count; ++i) {
+            const uint8_t* extentAt = extents != nullptr ? extents + i * ext::kSize : run.extents.get(first + i);
+            if (extentAt == nullptr) {
+                showRecordFailure(message::kFailedExtentInWriteBack);
+                continue;
+            }
+            writeBackPolyline(run, extentAt);
         }
-        writeBackPolyline(run, extentAt);
     }
     run.polylines.close();
     run.points.close();

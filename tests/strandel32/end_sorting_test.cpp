@@ -8,6 +8,7 @@
 #include <array>
 #include <cstring>
 #include <filesystem>
+#include <limits>
 #include <random>
 #include <unistd.h>
 
@@ -59,15 +60,22 @@ TEST(EndSorting, GivesTheRecordHeapsortsOrderWithTies)
         const std::string& path;
         ~Removal() { std::filesystem::remove(path); }
     } removal{path};
+    // Few distinct x values, so that most records tie with others; signed zeros, which
+    // compare equal; NaN, which compares with nothing.
+    const std::vector<std::vector<float>> valueSets = {
+        {-3, -2, -1, 0, 1, 2, 3},
+        {-0.0F, 0.0F, 1, -1},
+        {std::numeric_limits<float>::quiet_NaN(), 0, 1, 2},
+    };
     std::mt19937 random(5);
+    for (const std::vector<float>& values : valueSets)
     for (const size_t count : {size_t{2}, size_t{3}, size_t{17}, size_t{5000}}) {
-        SCOPED_TRACE(count);
+        SCOPED_TRACE(::testing::Message() << count << " ends over " << values.size() << " values from " << values[0]);
         std::vector<Record> reference(count + 1);
         strandel::RecordFile ends;
         ASSERT_TRUE(ends.openEmptied(path, static_cast<int64_t>(count), 16));
         for (size_t i = 1; i <= count; ++i) {
-            // Few distinct x values: most records tie with others.
-            const float x = static_cast<float>(random() % 7) - 3;
+            const float x = values[random() % values.size()];
             const auto endNumber = static_cast<int32_t>(i);
             Record& record = reference[i];
             std::memcpy(record.data(), &endNumber, 4);
@@ -84,7 +92,8 @@ TEST(EndSorting, GivesTheRecordHeapsortsOrderWithTies)
             int32_t expected;
             std::memcpy(&expected, reference[i].data(), 4);
             ASSERT_EQ(sorted.extentReferences[i - 1], expected) << "place " << i;
-            ASSERT_EQ(sorted.positions[i - 1].x, xOf(reference[i])) << "place " << i;
+            const float expectedX = xOf(reference[i]);
+            ASSERT_EQ(std::memcmp(&sorted.positions[i - 1].x, &expectedX, sizeof expectedX), 0) << "place " << i;
         }
     }
 }
