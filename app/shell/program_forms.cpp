@@ -1,0 +1,72 @@
+#include "shell/program_forms.h"
+
+#include "shell/control_layout.h"
+
+namespace verdalis::shell {
+
+namespace {
+
+inline constexpr std::string_view reportFont = "Courier New";
+
+struct DialogDesign {
+    const char* name;
+    const char* caption;
+    int width;
+    int height;
+    bool okAndCancel;
+};
+
+std::unique_ptr<ui::Form> createDialog(const DialogDesign& design)
+{
+    auto form = std::make_unique<ui::Form>(design.name);
+    form->setCaption(design.caption);
+    form->setGeometry({0, 0, design.width, design.height});
+    if (design.okAndCancel) {
+        const int top = design.height - layout::buttonHeight - 12;
+        auto& ok = layout::button(*form, "OKBtn", "OK", design.width - 188, top, 80);
+        ok.setModalResult(ui::ModalResult::Ok);
+        auto& cancel = layout::button(*form, "CancelBtn", "Cancel", design.width - 96, top, 80);
+        cancel.setModalResult(ui::ModalResult::Cancel);
+    }
+    return form;
+}
+
+} // namespace
+
+std::vector<ui::Form*> DialogForms::all() const
+{
+    return {RecordLocatorDlg.get(), ChooseDriveDlg.get(),         EnterInfoDlg.get(),       PrintResultsDlg.get(),
+            ViewTableDlg.get(),     CommentsDlg.get(),            ProcessListMsg.get(),     BMPInfoDlg.get(),
+            ExtraBMPInfo.get(),     CompareRecsDlg.get(),         DownloadUpdateLocation.get(),
+            CheckForUpdatesMsg.get(), UserEntryDlg.get(),         PasswordDlg.get()};
+}
+
+DialogForms createDialogForms()
+{
+    DialogForms forms;
+    forms.RecordLocatorDlg = createDialog({"RecordLocatorDlg", "Record Search Dialog", 380, 200, true});
+    forms.ChooseDriveDlg = createDialog({"ChooseDriveDlg", "Choose Update Location", 400, 220, true});
+    forms.EnterInfoDlg = createDialog({"EnterInfoDlg", "Enter Info", 760, 480, true});
+    forms.PrintResultsDlg = createDialog({"PrintResultsDlg", "Print Results", 820, 640, true});
+    auto& report = forms.PrintResultsDlg->add<ui::RichText>("RichEdit1");
+    report.setGeometry({8, 8, 804, 570});
+    report.setReadOnly(true);
+    report.setWordWrap(false);
+    rtf::Document fixedPitch;
+    fixedPitch.defaultFontName = std::string(reportFont);
+    report.setDocument(std::move(fixedPitch));
+    forms.ViewTableDlg = createDialog({"ViewTableDlg", "View Tables", 900, 600, false});
+    forms.CommentsDlg = createDialog({"CommentsDlg", "Comments Placed Bottom of Page", 480, 300, true});
+    forms.ProcessListMsg = createDialog({"ProcessListMsg", "List Processing Dialog", 420, 260, false});
+    forms.BMPInfoDlg = createDialog({"BMPInfoDlg", "BMP INFORMATION", 620, 400, true});
+    forms.ExtraBMPInfo = createDialog({"ExtraBMPInfo", "Enter Extra BMP Info", 360, 220, true});
+    forms.CompareRecsDlg = createDialog({"CompareRecsDlg", "Session/Record Selection Dialog", 620, 420, true});
+    forms.DownloadUpdateLocation =
+        createDialog({"DownloadUpdateLocation", "Download Update Location", 420, 220, true});
+    forms.CheckForUpdatesMsg = createDialog({"CheckForUpdatesMsg", "Checking For Updates", 360, 140, false});
+    forms.UserEntryDlg = createDialog({"UserEntryDlg", "User Entry Dialog", 360, 320, true});
+    forms.PasswordDlg = createDialog({"PasswordDlg", "Password Dialog", 300, 150, true});
+    return forms;
+}
+
+} // namespace verdalis::shell
