@@ -4,7 +4,7 @@ namespace verdalis::gui {
 
 DesktopProgram::DesktopProgram(ui::Dialogs& dialogs, ui::Processes& processes, ui::Clock& clock,
                                std::string executablePath)
-    : parts_(dialogs), services_{dialogs, application_, processes, clock, batch_, std::move(executablePath)}
+    : parts_(dialogs), services_{dialogs, application_, processes, clock, batch_, std::move(executablePath), pdfWriter_}
 {
 }
 

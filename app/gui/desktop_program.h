@@ -5,6 +5,7 @@
 #pragma once
 
 #include "gui/qt_application.h"
+#include "gui/qt_pdf_writer.h"
 #include "shell/program_entry.h"
 #include "shell/shell_parts.h"
 
@@ -26,6 +27,7 @@ public:
 
 private:
     QtApplication application_;
+    QtPdfWriter pdfWriter_;
     ui::BatchState batch_;
     shell::ShellParts parts_;
     shell::ShellServices services_;

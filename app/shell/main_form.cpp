@@ -131,14 +131,19 @@ void TForm1::placeRightHandCropControls()
     tillage.setLeft(groupWidth - tillage.width() - cropBoxMargin);
 }
 
+ProgramDirs programDirsOf(const std::string& executablePath)
+{
+    // The folder of the running executable, without blanks around it.
+    const std::string executableDir = fs::path(executablePath).parent_path().string();
+    return ProgramDirs::under(std::string(trimText(executableDir)));
+}
+
 void TForm1::AppIdle()
 {
     values.BaseCaption = caption();
     values.ProductCode = std::string(texts::productCode);
 
-    // The folder of the running executable, without blanks around it.
-    const std::string executableDir = fs::path(services_.executablePath).parent_path().string();
-    const ProgramDirs dirs = ProgramDirs::under(std::string(trimText(executableDir)));
+    const ProgramDirs dirs = programDirsOf(services_.executablePath);
     values.ProgramDir = dirs.ProgramDir.string();
     values.UserTablesDir = dirs.UserTablesDir.string();
     values.CountyTablesDir = dirs.CountyTablesDir.string();

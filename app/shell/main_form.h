@@ -14,6 +14,9 @@
 
 namespace verdalis::shell {
 
+// The folders of the program whose executable runs from the path.
+ProgramDirs programDirsOf(const std::string& executablePath);
+
 class TForm1 : public ui::Form {
 public:
     TForm1(ShellServices services, MainWindowParts parts);

@@ -108,8 +108,8 @@ void TForm1::buildPages()
     grid.hide();
     label(recordView, "LoadingLBL", "Loading User Table, Please Wait...", 20, 60, 260);
 
-    auto& viewTables = pages.add<ui::TabSheet>("TS_ViewTables", "View Tables");
-    label(viewTables, "PrintLBL4", "", 8, 8, 200).hide();
+    // The program entry builds the table buttons into it.
+    pages.add<ui::TabSheet>("TS_ViewTables", "View Tables");
 
     buildDocumentTab(pages.add<ui::TabSheet>("TS_Subwatersheds", "Impaired Subwatersheds"), "SubwatershedsRE",
                      "PrintLBL3");

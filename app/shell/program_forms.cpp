@@ -6,8 +6,6 @@ namespace verdalis::shell {
 
 namespace {
 
-inline constexpr std::string_view reportFont = "Courier New";
-
 struct DialogDesign {
     const char* name;
     const char* caption;
@@ -35,28 +33,26 @@ std::unique_ptr<ui::Form> createDialog(const DialogDesign& design)
 
 std::vector<ui::Form*> DialogForms::all() const
 {
-    return {RecordLocatorDlg.get(), ChooseDriveDlg.get(),         EnterInfoDlg.get(),       PrintResultsDlg.get(),
-            ViewTableDlg.get(),     CommentsDlg.get(),            ProcessListMsg.get(),     BMPInfoDlg.get(),
-            ExtraBMPInfo.get(),     CompareRecsDlg.get(),         DownloadUpdateLocation.get(),
-            CheckForUpdatesMsg.get(), UserEntryDlg.get(),         PasswordDlg.get()};
+    return {RecordLocatorDlg.get(),       ChooseDriveDlg.get(),     EnterInfoDlg.get(),
+            PrintResultsDlg.get(),        ViewTableDlg.get(),       &PrintResultsDlg->CommentsDlg,
+            ProcessListMsg.get(),         BMPInfoDlg.get(),         ExtraBMPInfo.get(),
+            CompareRecsDlg.get(),         DownloadUpdateLocation.get(), CheckForUpdatesMsg.get(),
+            UserEntryDlg.get(),           PasswordDlg.get()};
 }
 
-DialogForms createDialogForms()
+DialogForms createDialogForms(const ShellServices& services, const ProgramDirs& dirs)
 {
     DialogForms forms;
     forms.RecordLocatorDlg = createDialog({"RecordLocatorDlg", "Record Search Dialog", 380, 200, true});
     forms.ChooseDriveDlg = createDialog({"ChooseDriveDlg", "Choose Update Location", 400, 220, true});
     forms.EnterInfoDlg = createDialog({"EnterInfoDlg", "Enter Info", 760, 480, true});
-    forms.PrintResultsDlg = createDialog({"PrintResultsDlg", "Print Results", 820, 640, true});
-    auto& report = forms.PrintResultsDlg->add<ui::RichText>("RichEdit1");
-    report.setGeometry({8, 8, 804, 570});
-    report.setReadOnly(true);
-    report.setWordWrap(false);
-    rtf::Document fixedPitch;
-    fixedPitch.defaultFontName = std::string(reportFont);
-    report.setDocument(std::move(fixedPitch));
-    forms.ViewTableDlg = createDialog({"ViewTableDlg", "View Tables", 900, 600, false});
-    forms.CommentsDlg = createDialog({"CommentsDlg", "Comments Placed Bottom of Page", 480, 300, true});
+    forms.PrintResultsDlg =
+        std::make_unique<reports::TPrintResultsDlg>(services.dialogs, services.application, services.pdfWriter);
+    // The viewer asks for its edit-lock password in the password dialog,
+    // so that one exists first.
+    forms.PasswordDlg = std::make_unique<reports::TPasswordDlg>();
+    forms.ViewTableDlg = std::make_unique<reports::TViewTableDlg>(services.dialogs, services.application,
+                                                                  *forms.PasswordDlg, dirs);
     forms.ProcessListMsg = createDialog({"ProcessListMsg", "List Processing Dialog", 420, 260, false});
     forms.BMPInfoDlg = createDialog({"BMPInfoDlg", "BMP INFORMATION", 620, 400, true});
     forms.ExtraBMPInfo = createDialog({"ExtraBMPInfo", "Enter Extra BMP Info", 360, 220, true});
@@ -65,7 +61,6 @@ DialogForms createDialogForms()
         createDialog({"DownloadUpdateLocation", "Download Update Location", 420, 220, true});
     forms.CheckForUpdatesMsg = createDialog({"CheckForUpdatesMsg", "Checking For Updates", 360, 140, false});
     forms.UserEntryDlg = createDialog({"UserEntryDlg", "User Entry Dialog", 360, 320, true});
-    forms.PasswordDlg = createDialog({"PasswordDlg", "Password Dialog", 300, 150, true});
     return forms;
 }
 

@@ -2,6 +2,9 @@
 // in the order the program entry creates them and held for the whole run.
 #pragma once
 
+#include "reports/password_dlg.h"
+#include "reports/print_results_dlg.h"
+#include "reports/view_table_dlg.h"
 #include "shell/main_form.h"
 
 #include <memory>
@@ -13,9 +16,9 @@ struct DialogForms {
     std::unique_ptr<ui::Form> RecordLocatorDlg;
     std::unique_ptr<ui::Form> ChooseDriveDlg;
     std::unique_ptr<ui::Form> EnterInfoDlg;
-    std::unique_ptr<ui::Form> PrintResultsDlg;
-    std::unique_ptr<ui::Form> ViewTableDlg;
-    std::unique_ptr<ui::Form> CommentsDlg;
+    // The results report; its comments dialog is its own.
+    std::unique_ptr<reports::TPrintResultsDlg> PrintResultsDlg;
+    std::unique_ptr<reports::TViewTableDlg> ViewTableDlg;
     std::unique_ptr<ui::Form> ProcessListMsg;
     std::unique_ptr<ui::Form> BMPInfoDlg;
     std::unique_ptr<ui::Form> ExtraBMPInfo;
@@ -23,15 +26,16 @@ struct DialogForms {
     std::unique_ptr<ui::Form> DownloadUpdateLocation;
     std::unique_ptr<ui::Form> CheckForUpdatesMsg;
     std::unique_ptr<ui::Form> UserEntryDlg;
-    std::unique_ptr<ui::Form> PasswordDlg;
+    std::unique_ptr<reports::TPasswordDlg> PasswordDlg;
 
     // In creation order.
     std::vector<ui::Form*> all() const;
 };
 
-// The dialogs with their names, captions and sizes; each modal one has
-// OK and Cancel buttons that close it with their result. The results
-// report's RichEdit1 shows its text in a fixed-pitch font.
-DialogForms createDialogForms();
+// The dialogs with their names, captions and sizes; each modal one that is
+// still to come from its own module has OK and Cancel buttons that close it
+// with their result. The table viewer finds its edit-lock passwords in the
+// program folders, which must outlive it.
+DialogForms createDialogForms(const ShellServices& services, const ProgramDirs& dirs);
 
 } // namespace verdalis::shell

@@ -45,19 +45,14 @@ void ShellParts::deleteTables()
     }
 }
 
-ui::RichText& ShellParts::report()
-{
-    return dialogForms_->PrintResultsDlg->get<ui::RichText>("RichEdit1");
-}
-
 void ShellParts::clear()
 {
-    report().clear();
+    dialogForms_->PrintResultsDlg->ClearRichEdit();
 }
 
 void ShellParts::addLine(const std::string& text)
 {
-    report().appendLine(text);
+    dialogForms_->PrintResultsDlg->AddToRichEdit(text, rtf::styles::plain, colors::black);
 }
 
 void ShellParts::openATable()

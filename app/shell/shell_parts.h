@@ -49,8 +49,6 @@ public:
     Table& userTable() { return table_; }
 
 private:
-    ui::RichText& report();
-
     ui::Dialogs& dialogs_;
     TForm1* mainForm_ = nullptr;
     DialogForms* dialogForms_ = nullptr;

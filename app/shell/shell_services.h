@@ -2,6 +2,7 @@
 // ones in tests.
 #pragma once
 
+#include "reports/pdf_writer.h"
 #include "ui/application.h"
 #include "ui/batch_state.h"
 #include "ui/clock.h"
@@ -20,6 +21,8 @@ struct ShellServices {
     ui::BatchState& batch;
     // The full path of the running executable.
     std::string executablePath;
+    // Writes the results report when it is saved as PDF.
+    reports::PdfWriter& pdfWriter;
 };
 
 } // namespace verdalis::shell

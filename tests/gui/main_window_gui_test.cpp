@@ -177,6 +177,45 @@ TEST_F(MainWindowGui, ModalFormRunsUntilItHasAResult)
     EXPECT_EQ(password.showModal(program->application()), ui::ModalResult::Cancel);
 }
 
+TEST_F(MainWindowGui, ATableButtonOfTheViewTablesTabShowsTheTableInTheViewer)
+{
+    folder.addCompleteProgram();
+    folder.writeFile("TableLocations.ini", "[Version Changes]\r\nVersionType=Public\r\nVersionNum=2.5\r\n"
+                                           "VersionDate=12/10/2026\r\n[TableLocations]\r\nCrops.db=\\CropTables\r\n");
+    startOn(folder.executable());
+    auto& tabs = widget<QTabWidget>("PageControl1");
+    tabs.setCurrentIndex(2);
+    ASSERT_EQ(program->mainForm().control<ui::PageControl>("PageControl1").activePage()->name(), "TS_ViewTables");
+    auto& cropsButton = widget<QPushButton>("CropsBtn");
+    ASSERT_TRUE(cropsButton.isVisible());
+
+    QString caption;
+    QStringList firstColumn;
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, [&, poll] {
+        QWidget* viewer = QApplication::activeModalWidget();
+        if (viewer == nullptr) {
+            return;
+        }
+        poll->deleteLater();
+        poll->stop();
+        caption = viewer->windowTitle();
+        const QAbstractItemModel& rows = *viewer->findChild<QTableView*>("DBGrid1")->model();
+        for (int row = 0; row < rows.rowCount(); ++row) {
+            firstColumn << rows.index(row, 0).data().toString();
+        }
+        viewer->findChild<QPushButton*>("OKBtn")->click();
+    });
+    poll->start(10);
+    cropsButton.click();
+
+    EXPECT_THAT(dialogs.messageTexts(), ::testing::SizeIs(1)); // "Creating new Input Table..."
+    EXPECT_TRUE(caption.contains("Crops.db", Qt::CaseInsensitive)) << caption.toStdString();
+    EXPECT_EQ(firstColumn.join("|").toStdString(), "Wheat|Corn|Alfalfa");
+    // OK closes the table again.
+    EXPECT_FALSE(program->dialogForms().ViewTableDlg->TableOpen());
+}
+
 // The bundled program folder when the build has made its tables, else the
 // test's own; either way a copy, so that the run changes nothing.
 std::string programFolderForScreenshot(ProgramFolder& folder)

@@ -71,6 +71,26 @@ TEST_F(MainWindow, InformationTabsLoadTheirDocumentsEachTimeTheyAreShown)
     EXPECT_EQ(shell.application.cursor(), ui::Cursor::Default);
 }
 
+TEST_F(MainWindow, ReportAndPrintButtonsReachTheReportsCommands)
+{
+    start();
+    ASSERT_TRUE(chooseTab("TS_Main"));
+    ASSERT_TRUE(shell.control<ui::Button>("ViewResultsBtn").userClick());
+    ASSERT_EQ(shell.dialogs.messageTexts().size(), 1u);
+    EXPECT_THAT(shell.dialogs.messageTexts()[0], HasSubstr("CALCULATE button"));
+
+    ASSERT_TRUE(chooseTab("TS_Credits"));
+    ASSERT_TRUE(shell.control<ui::Button>("CreditsPrintBtn").userClick());
+    ASSERT_EQ(shell.dialogs.printJobs().size(), 1u);
+    EXPECT_THAT(shell.dialogs.printJobs()[0].document.text(), HasSubstr("Credits of the program"));
+    EXPECT_TRUE(shell.control<ui::Label>("PrintLBL2").visible());
+    EXPECT_EQ(shell.control<ui::Label>("PrintLBL2").caption(), "Document has been sent to the printer");
+
+    ASSERT_TRUE(chooseTab("TS_ViewTables"));
+    EXPECT_FALSE(shell.control<ui::Label>("PrintLBL4").visible());
+    EXPECT_TRUE(shell.control<ui::Button>("CropsBtn").visible());
+}
+
 TEST_F(MainWindow, MissingDocumentIsReportedAndTheCursorRestored)
 {
     folder.removeFile("SubWatersheds.rtf");

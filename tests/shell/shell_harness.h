@@ -71,11 +71,12 @@ public:
     ui::ScriptedProcesses processes;
     ui::ScriptedClock clock;
     ui::BatchState batch;
+    reports::ScriptedPdfWriter pdfWriter;
     RecordedParts parts{dialogs};
     shell::ProgramWindows windows;
 
 private:
-    shell::ShellServices services() { return {dialogs, application, processes, clock, batch, executable_}; }
+    shell::ShellServices services() { return {dialogs, application, processes, clock, batch, executable_, pdfWriter}; }
 
     std::string executable_;
 };

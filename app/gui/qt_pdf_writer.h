@@ -1,0 +1,15 @@
+// Writing a document as a PDF file with Qt's PDF engine, paginated on A4 as
+// the printer prints it: each line in its own style and colour, fixed-pitch
+// fonts kept fixed-pitch.
+#pragma once
+
+#include "reports/pdf_writer.h"
+
+namespace verdalis::gui {
+
+class QtPdfWriter : public reports::PdfWriter {
+public:
+    void writePdf(const rtf::Document& document, const std::filesystem::path& path) override;
+};
+
+} // namespace verdalis::gui

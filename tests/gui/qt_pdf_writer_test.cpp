@@ -1,0 +1,79 @@
+// The results report written as PDF by Qt's PDF engine: the file holds the
+// report's lines as text, its padded columns still lined up.
+#include "gui/qt_application.h"
+#include "gui/qt_pdf_writer.h"
+#include "qt_environment.h"
+#include "reports/print_results_dlg.h"
+#include "ui/scripted_dialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+namespace verdalis::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The text of a PDF as pdftotext lays it out.
+std::string pdfText(const fs::path& pdf)
+{
+    const std::string command = "pdftotext -layout '" + pdf.string() + "' -";
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    if (!pipe) {
+        return {};
+    }
+    std::string text;
+    std::array<char, 4096> buffer;
+    while (const size_t read = fread(buffer.data(), 1, buffer.size(), pipe.get())) {
+        text.append(buffer.data(), read);
+    }
+    return text;
+}
+
+class QtPdfReport : public ::testing::Test {
+protected:
+    QtPdfReport() { qtApplication(); }
+    ~QtPdfReport() override { fs::remove_all(folder); }
+
+    fs::path folder = fs::temp_directory_path() / "verdalis-gui-pdf";
+    ui::ScriptedDialogs dialogs;
+    gui::QtApplication application;
+    gui::QtPdfWriter writer;
+    reports::TPrintResultsDlg report{dialogs, application, writer};
+};
+
+TEST_F(QtPdfReport, WritesTheReportLinesInTheirStylesAsPdfText)
+{
+    fs::create_directories(folder);
+    report.ClearRichEdit();
+    report.AddToRichEdit("Zorv Results", rtf::styles::bold, colors::black);
+    report.AddToRichEdit("", rtf::styles::plain, colors::black);
+    report.AddToRichEdit("Soil Loss (t/ac/yr) ......   2.50", rtf::styles::plain, colors::red);
+    report.AddToRichEdit("Delivery Ratio ...........   0.31", rtf::styles::italic, colors::black);
+    const fs::path pdf = folder / "Report.PDF";
+    report.PrintRichEditToFile(pdf.string());
+
+    const std::string text = pdfText(pdf);
+    EXPECT_NE(text.find("Zorv Results"), std::string::npos) << text;
+    EXPECT_NE(text.find("Soil Loss (t/ac/yr) ......   2.50"), std::string::npos) << text;
+    EXPECT_NE(text.find("Delivery Ratio ...........   0.31"), std::string::npos) << text;
+    EXPECT_LT(text.find("Zorv Results"), text.find("Delivery Ratio")) << text;
+}
+
+TEST_F(QtPdfReport, AFileThatCannotBeCreatedIsAnErrorNamingIt)
+{
+    const fs::path pdf = folder / "no such folder" / "Report.pdf";
+    try {
+        writer.writePdf(rtf::Document{}, pdf);
+        FAIL() << "no error";
+    } catch (const std::runtime_error& error) {
+        EXPECT_NE(std::string(error.what()).find(pdf.string()), std::string::npos) << error.what();
+    }
+}
+
+} // namespace
+} // namespace verdalis::testing
