@@ -20,11 +20,13 @@ void wireInformationPrinting(ProgramWindows& windows, const ShellServices& servi
         {form.control<ui::RichText>("VersionChangesRE"), form.control<ui::Label>("PrintLBL5")},
     };
     auto& pages = form.control<ui::PageControl>("PageControl1");
-    for (const char* printButton : {"ManualPrintBtn", "CreditsPrintBtn", "SubwatershedsPrintBtn", "VersionChangesPrintBtn"}) {
-        form.control<ui::Button>(printButton).onClick = [tabs, &pages, services] {
+    for (const char* printButton :
+         {"ManualPrintBtn", "CreditsPrintBtn", "SubwatershedsPrintBtn", "VersionChangesPrintBtn"}) {
+        form.control<ui::Button>(printButton).onClick = [tabs, &pages, &dialogs = services.dialogs,
+                                                         &application = services.application] {
             const ui::TabSheet* active = pages.activePage();
-            reports::PrintAboutBtnClick(active == nullptr ? std::string_view{} : active->caption(), tabs,
-                                        services.dialogs, services.application);
+            reports::PrintAboutBtnClick(active == nullptr ? std::string_view{} : active->caption(), tabs, dialogs,
+                                        application);
         };
     }
 }

@@ -39,7 +39,10 @@ protected:
     QtPdfReport() { qtApplication(); }
     ~QtPdfReport() override { fs::remove_all(folder); }
 
-    fs::path folder = fs::temp_directory_path() / "verdalis-gui-pdf";
+    // A folder of the test's own, as CTest runs the tests side by side.
+    fs::path folder = fs::temp_directory_path() /
+                      (std::string("verdalis-gui-pdf-") +
+                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
     ui::ScriptedDialogs dialogs;
     gui::QtApplication application;
     gui::QtPdfWriter writer;
