@@ -162,8 +162,8 @@ def yield_for(column, unit):
 
 
 def nfactor_for(column, unit):
-    spec = NFACTOR_COLUMNS[column]
-    return round(spec.base + (spec.sandy_extra if unit.series.sandy else 0.0), 3)
+    factor = NFACTOR_COLUMNS[column]
+    return round(factor.base + (factor.sandy_extra if unit.series.sandy else 0.0), 3)
 
 
 def cn_ids():
