@@ -59,7 +59,24 @@ struct BmpValues {
     std::string BMPs, BMPWidths;
 };
 
+// An amount, percentage or weight the user has not entered.
+inline constexpr float nutrientNotEntered = -9999.0f;
+// The most nutrient sources one assessment holds.
+inline constexpr int maxNutrientSources = 50;
+
+// One accepted row of the nutrient source grid.
+struct NutrientSource {
+    std::string name;
+    float appliedAmount = nutrientNotEntered;
+    float pctP2O5 = nutrientNotEntered;
+    float lbP2O5 = nutrientNotEntered;
+    float appFactor = 0;
+    std::string appMethodId;
+};
+
 struct NutrientSummary {
+    // In acceptance order; count is the number the last accepted reading gave.
+    std::vector<NutrientSource> sources;
     int count = 0;
     // Whether the nutrient list was summarised for each method.
     bool zorvSummaryDone = false;
