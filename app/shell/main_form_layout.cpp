@@ -154,7 +154,10 @@ void TForm1::buildRecordPanel(ui::Control& tab)
     radioButton(records, "InZorvrb", "Zorv", 92, 12, 70);
     radioButton(records, "InTambrb", "Tamb", 166, 12, 70);
     radioButton(records, "InZorvTambrb", "Zorv And Tamb", 240, 12, 130);
-    button(records, "ViewResultsBtn", "View/Print Results", 420, 8, 150);
+    auto& viewResults = button(records, "ViewResultsBtn", "View/Print Results", 420, 8, 150);
+    auto& viewResultsMenu = add<ui::PopupMenu>("ViewResultsPopUp");
+    viewResultsMenu.add<ui::MenuItem>("ViewDetailedCalculations1", "View/Print Detailed Calculations");
+    viewResults.setPopupMenu(&viewResultsMenu);
     giveHint(button(records, "SaveBtn", "Save", 576, 8, 80), "Save Record");
     button(records, "NewRecordBtn", "New", 662, 8, 80);
     button(records, "GetRecordBtn", "Get", 748, 8, 80);

@@ -7,6 +7,16 @@ namespace verdalis::shell {
 
 namespace {
 
+// View/Print Detailed Calculations reruns CALCULATE with the detail switch on.
+class CalculateButton : public reports::CalculationDriver {
+public:
+    explicit CalculateButton(TForm1& form) : form_(form) {}
+    void runCalculation() override { form_.CalculateBtnClick(); }
+
+private:
+    TForm1& form_;
+};
+
 // The Print buttons of the document tabs print whichever information tab is
 // showing; the View Tables tab's own Print button prints its Table Info.
 void wireInformationPrinting(ProgramWindows& windows, const ShellServices& services)
@@ -54,6 +64,11 @@ ProgramWindows createProgramWindows(const ShellServices& services, const MainWin
         services.batch, services.dialogs, services.application);
     form.control<ui::Button>("ViewResultsBtn").onClick = [commands = windows.reportCommands.get()] {
         commands->PrintBtnClick();
+    };
+    form.control<ui::MenuItem>("ViewDetailedCalculations1").onClick = [commands = windows.reportCommands.get(),
+                                                                        &form] {
+        CalculateButton calculate(form);
+        commands->ViewDetailedCalculations1Click(calculate);
     };
     wireInformationPrinting(windows, services);
     return windows;

@@ -1,4 +1,5 @@
 // Tabs, the drainage help, resizing and closing of the main window.
+#include "password_script.h"
 #include "shell_harness.h"
 
 #include <gmock/gmock.h>
@@ -78,6 +79,21 @@ TEST_F(MainWindow, ReportAndPrintButtonsReachTheReportsCommands)
     ASSERT_TRUE(shell.control<ui::Button>("ViewResultsBtn").userClick());
     ASSERT_EQ(shell.dialogs.messageTexts().size(), 1u);
     EXPECT_THAT(shell.dialogs.messageTexts()[0], HasSubstr("CALCULATE button"));
+
+    // The button's menu reruns CALCULATE with the detail switch on, after
+    // the password.
+    ASSERT_TRUE(shell.control<ui::RadioButton>("InZorvrb").userClick());
+    std::vector<bool> detailedDuringCalculation;
+    shell.parts.onCalculateZorv = [&] { detailedDuringCalculation.push_back(shell.batch.DetailedCalculations); };
+    reports::expectPassword(shell.application, "QuillFen");
+    EXPECT_EQ(shell.control<ui::Button>("ViewResultsBtn").popupMenu(),
+              &shell.control<ui::PopupMenu>("ViewResultsPopUp"));
+    ASSERT_TRUE(shell.control<ui::MenuItem>("ViewDetailedCalculations1").userClick());
+    EXPECT_EQ(detailedDuringCalculation, std::vector<bool>{true});
+    EXPECT_FALSE(shell.batch.DetailedCalculations);
+    EXPECT_EQ(shell.application.pendingModals(), 0u);
+    // The recorded method wrote no log, so there is still nothing to view.
+    EXPECT_EQ(shell.dialogs.messageTexts().size(), 2u);
 
     ASSERT_TRUE(chooseTab("TS_Credits"));
     ASSERT_TRUE(shell.control<ui::Button>("CreditsPrintBtn").userClick());

@@ -20,6 +20,7 @@ public:
     std::vector<std::string> calls;
     // What the crop change does, as the test needs it.
     std::function<void()> onCropChange;
+    std::function<void()> onCalculateZorv;
 
     void resetBMPInfo() override { calls.push_back("resetBMPInfo"); }
     void soilMapUnitBoxChange() override { calls.push_back("soilMapUnitBoxChange"); }
@@ -31,7 +32,13 @@ public:
         }
     }
     void cropBox2Change() override { calls.push_back("cropBox2Change"); }
-    void calculateZorv() override { calls.push_back("calculateZorv"); }
+    void calculateZorv() override
+    {
+        calls.push_back("calculateZorv");
+        if (onCalculateZorv) {
+            onCalculateZorv();
+        }
+    }
     void calculateTamb() override { calls.push_back("calculateTamb"); }
     void checkForUpdates() override { calls.push_back("checkForUpdates"); }
     void disconnect() override { calls.push_back("disconnect"); }
