@@ -14,19 +14,34 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+
 namespace verdalis::testing {
 namespace {
 
 using ::testing::IsEmpty;
 
+namespace fs = std::filesystem;
+
+fs::path binaryDir()
+{
+    const char* binary = std::getenv("VERDALIS_BINARY_DIR");
+    return binary != nullptr ? binary : ".";
+}
+
 class InputChoicesGui : public ::testing::Test {
 protected:
-    InputChoicesGui()
+    InputChoicesGui() { qtApplication(); }
+
+    void startOnFolder()
     {
-        qtApplication();
-        addInputTables(folder);
         processes.setRunning({folder.executable()});
         program = std::make_unique<gui::DesktopProgram>(dialogs, processes, clock, folder.executable());
+        ASSERT_TRUE(program->start());
+        ASSERT_TRUE(processEventsUntil([this] { return program->mainForm().startupComplete(); }));
+        dialogs.clearRecords();
+        widget<QRadioButton>("InZorvTambrb").click();
     }
 
     QWidget& window() { return program->mainView().window(); }
@@ -58,11 +73,8 @@ protected:
 
 TEST_F(InputChoicesGui, ACountyListsItsMapUnitsAndAMapUnitAndACropFillTheDerivedValues)
 {
-    ASSERT_TRUE(program->start());
-    ASSERT_TRUE(processEventsUntil([this] { return program->mainForm().startupComplete(); }));
-    dialogs.clearRecords();
-    widget<QRadioButton>("InZorvTambrb").click();
-
+    addInputTables(folder);
+    startOnFolder();
     pick("CountyBox", "Brackwater");
     auto& mapUnits = widget<QComboBox>("SoilMapUnitBox");
     QStringList listed;
@@ -87,6 +99,32 @@ TEST_F(InputChoicesGui, ACountyListsItsMapUnitsAndAMapUnitAndACropFillTheDerived
     pick("TillageZorvBox", "No-Till");
     EXPECT_EQ(program->mainForm().values.ZorvTillageId, "2");
     EXPECT_THAT(dialogs.messageTexts(), IsEmpty());
+}
+
+TEST_F(InputChoicesGui, TheBundledTablesTakeEveryChoiceWithoutAMessage)
+{
+    const fs::path bundled = binaryDir() / "Verdalis";
+    if (!fs::exists(bundled / "CountyTables" / "Soil_Mapunits.db")) {
+        GTEST_SKIP() << "the program folder has not been built";
+    }
+    fs::copy(bundled, folder.dir(), fs::copy_options::recursive);
+    fs::remove(folder.path("Verdalis"));
+    startOnFolder();
+    auto& counties = widget<QComboBox>("CountyBox");
+    ASSERT_GT(counties.count(), 0);
+    pick("CountyBox", counties.itemText(0).toUtf8().constData());
+    auto& mapUnits = widget<QComboBox>("SoilMapUnitBox");
+    ASSERT_GT(mapUnits.count(), 0);
+    pick("SoilMapUnitBox", mapUnits.itemText(0).toUtf8().constData());
+    pick("CropBox", "Corn");
+    pick("TillageZorvBox", "No-Till");
+    pick("CropBox2", "Corn");
+    EXPECT_THAT(dialogs.messageTexts(), IsEmpty());
+    EXPECT_NE(program->mainForm().record.mapUnit.MUKey, "");
+
+    window().resize(1280, 800);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window().grab().toImage().save(QString::fromStdString((binaryDir() / "input-choices.png").string())));
 }
 
 } // namespace
