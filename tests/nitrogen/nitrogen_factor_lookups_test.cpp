@@ -18,9 +18,27 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using ui::MessageKind;
 
-class NitrogenFactorTables : public ::testing::Test {
+// The lookups over the tables of a program folder, with the inputs they read.
+struct FactorLookups {
+    explicit FactorLookups(const fs::path& programDir) : dirs(ProgramDirs::under(programDir)) {}
+
+    ProgramDirs dirs;
+    shell::AssessmentRecord record;
+    ui::Edit slope{"SlopeED"};
+    ui::ScriptedDialogs dialogs;
+    ui::BatchState batch;
+    TableLookups lookups{dirs, dialogs, batch};
+    nitrogen::NitrogenFactorLookups factors{dirs, record, slope, lookups, dialogs, batch};
+};
+
+// Made before the lookups, which are made on its folder.
+struct NitrogenFolder {
+    ProgramFolder folder{"nitrogen-factors"};
+};
+
+class NitrogenFactorTables : public ::testing::Test, protected NitrogenFolder, public FactorLookups {
 protected:
-    NitrogenFactorTables()
+    NitrogenFactorTables() : FactorLookups(folder.dir())
     {
         folder.addTable("CropTables", "Crops.db", {"Harlwig_Crop_Name", "RYE_CropName", "NFactor_CropName"},
                         {{"Corn", "RYE_Corn", "NF_Corn"}, {"Blank", "   ", ""}, {"Ghost", "RYE_Ghost", "NF_Ghost"}});
@@ -49,15 +67,6 @@ protected:
         EXPECT_EQ(dialogs.messages().size(), 1u);
         return dialogs.messages().empty() ? MessageKind::Plain : dialogs.messages().front().kind;
     }
-
-    ProgramFolder folder{"nitrogen-factors"};
-    ProgramDirs dirs = ProgramDirs::under(folder.dir());
-    shell::AssessmentRecord record;
-    ui::Edit slope{"SlopeED"};
-    ui::ScriptedDialogs dialogs;
-    ui::BatchState batch;
-    TableLookups lookups{dirs, dialogs, batch};
-    nitrogen::NitrogenFactorLookups factors{dirs, record, slope, lookups, dialogs, batch};
 };
 
 struct SlopeCase {
@@ -283,37 +292,26 @@ TEST_F(NitrogenFactorTables, AWidthOrReductionThatIsNoNumberIsAConversionError)
 }
 
 // The bundled tables, when the build has laid out the program folder.
-class BundledFactors : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        const char* binary = std::getenv("VERDALIS_BINARY_DIR");
-        const fs::path bundled = fs::path(binary != nullptr ? binary : ".") / "Verdalis";
-        if (!fs::exists(bundled / "UserTables" / "Yields_And_N_Factors.db")) {
-            GTEST_SKIP() << "the program folder has not been built";
-        }
-        dirs = ProgramDirs::under(bundled);
-    }
-
-    ProgramDirs dirs;
-    shell::AssessmentRecord record;
-    ui::Edit slope{"SlopeED"};
-    ui::ScriptedDialogs dialogs;
-    ui::BatchState batch;
-    TableLookups lookups{dirs, dialogs, batch};
-    nitrogen::NitrogenFactorLookups factors{dirs, record, slope, lookups, dialogs, batch};
-};
-
-TEST_F(BundledFactors, GiveTheYieldFactorsAndReductionsOfAMapUnit)
+fs::path bundledProgram()
 {
-    record.county.LKey = "VD01";
-    record.mapUnit.MUSYM = "TwA";
-    slope.setText("3");
-    EXPECT_FLOAT_EQ(factors.getRYE("Corn"), 140 * 0.98f);
-    EXPECT_FLOAT_EQ(factors.getNFactor("Corn"), 1);
-    EXPECT_FLOAT_EQ(factors.getNReduction("bmp", "1", "45"), 0.25f);
-    EXPECT_FLOAT_EQ(factors.getNReduction("covercrop", "Cereal Rye", "-1"), 0.45f);
-    EXPECT_THAT(dialogs.messages(), IsEmpty());
+    const char* binary = std::getenv("VERDALIS_BINARY_DIR");
+    return fs::path(binary != nullptr ? binary : ".") / "Verdalis";
+}
+
+TEST(BundledFactors, GiveTheYieldFactorsAndReductionsOfAMapUnit)
+{
+    if (!fs::exists(bundledProgram() / "UserTables" / "Yields_And_N_Factors.db")) {
+        GTEST_SKIP() << "the program folder has not been built";
+    }
+    FactorLookups bundled(bundledProgram());
+    bundled.record.county.LKey = "VD01";
+    bundled.record.mapUnit.MUSYM = "TwA";
+    bundled.slope.setText("3");
+    EXPECT_FLOAT_EQ(bundled.factors.getRYE("Corn"), 140 * 0.98f);
+    EXPECT_FLOAT_EQ(bundled.factors.getNFactor("Corn"), 1);
+    EXPECT_FLOAT_EQ(bundled.factors.getNReduction("bmp", "1", "45"), 0.25f);
+    EXPECT_FLOAT_EQ(bundled.factors.getNReduction("covercrop", "Cereal Rye", "-1"), 0.45f);
+    EXPECT_THAT(bundled.dialogs.messages(), IsEmpty());
 }
 
 } // namespace
