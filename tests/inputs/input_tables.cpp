@@ -3,9 +3,8 @@
 namespace verdalis::testing {
 
 const std::vector<std::string> mapUnitColumns{
-    "LKey",        "MUSYM",     "MUNAME",      "MUKey",         "SMG",           "DrainageFlag",
-    "Percent_Clay", "P_Threshold", "WV_Factor",  "FePFactor",     "TP_Minus_12",   "T30_Over_TP",
-    "Surf_SolPEqNo", "SubSoil_SolPEqNo", "SubsoilSample", "ETSoilGrp"};
+    "LKey", "MUSYM", "MUNAME", "MUKey", "SMG", "DrainageFlag", "Percent_Clay", "P_Threshold", "WV_Factor",
+    "FePFactor", "TP_Minus_12", "T30_Over_TP", "Surf_SolPEqNo", "SubSoil_SolPEqNo", "SubsoilSample", "ETSoilGrp"};
 
 std::string locations(std::string_view mapUnitFolder)
 {
