@@ -84,10 +84,8 @@ void TForm1::wireHandlers()
     control<ui::Button>("ResetBtn").onClick = [this] { ResetBtnClick(); };
     control<ui::Label>("Label1").onClick = [this] { Label1Click(); };
     control<ui::Label>("HelpLBL").onClick = [this] { Label1Click(); };
-
-    control<ui::ComboBox>("SoilMapUnitBox").onChange = [this] { parts_.inputChanges.soilMapUnitBoxChange(); };
-    control<ui::ComboBox>("CropBox").onChange = [this] { parts_.inputChanges.cropBoxChange(); };
-    control<ui::ComboBox>("CropBox2").onChange = [this] { parts_.inputChanges.cropBox2Change(); };
+    // The county, map unit, crop and tillage boxes get their handlers from
+    // the input choices module (inputs/input_changes.h).
 }
 
 void TForm1::FormCreate()

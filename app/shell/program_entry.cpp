@@ -41,6 +41,25 @@ void wireInformationPrinting(ProgramWindows& windows, const ShellServices& servi
     }
 }
 
+// Until the phosphorus crop lookups are wired in, a phosphorus crop or
+// tillage choice fills no values.
+class PhosphorusCropsToCome : public inputs::PhosphorusCropInputs {
+public:
+    void getCropBoxRelatedInfo(const std::string&) override {}
+    void TillageCBNewChange() override {}
+};
+
+void wireInputChoices(ProgramWindows& windows, const ShellServices& services)
+{
+    TForm1& form = *windows.Form1;
+    windows.phosphorusCrops = std::make_unique<PhosphorusCropsToCome>();
+    windows.inputChanges = std::make_unique<inputs::InputChanges>(
+        form, services.dialogs, services.application, services.batch, *windows.lookups, *windows.phosphorusCrops);
+    windows.nitrogenFactors = std::make_unique<nitrogen::NitrogenFactorLookups>(
+        *windows.dirs, form.record, form.control<ui::Edit>("SlopeED"), *windows.lookups, services.dialogs,
+        services.batch);
+}
+
 } // namespace
 
 ProgramWindows createProgramWindows(const ShellServices& services, const MainWindowParts& parts)
@@ -71,6 +90,7 @@ ProgramWindows createProgramWindows(const ShellServices& services, const MainWin
         commands->ViewDetailedCalculations1Click(calculate);
     };
     wireInformationPrinting(windows, services);
+    wireInputChoices(windows, services);
     return windows;
 }
 

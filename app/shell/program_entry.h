@@ -3,6 +3,8 @@
 // the main window's report commands and View Tables tab on those dialogs.
 #pragma once
 
+#include "inputs/input_changes.h"
+#include "nitrogen/nitrogen_factor_lookups.h"
 #include "reports/report_commands.h"
 #include "reports/view_tables_tab.h"
 #include "shell/program_forms.h"
@@ -19,6 +21,10 @@ struct ProgramWindows {
     std::unique_ptr<TableLookups> lookups;
     std::unique_ptr<reports::ViewTablesTab> viewTables;
     std::unique_ptr<reports::ReportCommands> reportCommands;
+    // The phosphorus crop and tillage lookups the crop choices hand over to.
+    std::unique_ptr<inputs::PhosphorusCropInputs> phosphorusCrops;
+    std::unique_ptr<inputs::InputChanges> inputChanges;
+    std::unique_ptr<nitrogen::NitrogenFactorLookups> nitrogenFactors;
 };
 
 ProgramWindows createProgramWindows(const ShellServices& services, const MainWindowParts& parts);

@@ -45,6 +45,13 @@ void ShellParts::deleteTables()
     }
 }
 
+void ShellParts::rerunChange(std::string_view box)
+{
+    if (const auto& handler = mainForm_->control<ui::ComboBox>(box).onChange) {
+        handler();
+    }
+}
+
 void ShellParts::clear()
 {
     dialogForms_->PrintResultsDlg->ClearRichEdit();

@@ -1,9 +1,10 @@
 // The parts of the main window as far as the shell itself provides them:
 // the crop and cover crop lists, the nutrient dialog's working tables, the
-// user table in the record grid, the results report in the report dialog
-// and the stored date of the last update check. The input lookups, the BMP
-// dialog, the two methods and the update run are their own modules; until
-// those modules are wired in, their parts here do nothing.
+// user table in the record grid, the results report in the report dialog,
+// the stored date of the last update check, and the replay of the input
+// choices through their boxes' handlers. The BMP dialog, the two methods
+// and the update run are their own modules; until those modules are wired
+// in, their parts here do nothing.
 #pragma once
 
 #include "shell/main_window_parts.h"
@@ -32,9 +33,11 @@ public:
     std::vector<std::string> cropNames() override;
     void deleteTables() override;
     void resetBMPInfo() override {}
-    void soilMapUnitBoxChange() override {}
-    void cropBoxChange() override {}
-    void cropBox2Change() override {}
+    // The choice is run again through the box's own change handler, exactly
+    // as if the user chose the same entry again.
+    void soilMapUnitBoxChange() override { rerunChange("SoilMapUnitBox"); }
+    void cropBoxChange() override { rerunChange("CropBox"); }
+    void cropBox2Change() override { rerunChange("CropBox2"); }
     void calculateZorv() override {}
     void calculateTamb() override {}
     void clear() override;
@@ -49,6 +52,8 @@ public:
     Table& userTable() { return table_; }
 
 private:
+    void rerunChange(std::string_view box);
+
     ui::Dialogs& dialogs_;
     TForm1* mainForm_ = nullptr;
     DialogForms* dialogForms_ = nullptr;
