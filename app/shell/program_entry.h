@@ -3,6 +3,8 @@
 // the main window's report commands and View Tables tab on those dialogs.
 #pragma once
 
+#include "nitrogen/calculate_zorv.h"
+#include "phosphorus/bmp_choice.h"
 #include "reports/report_commands.h"
 #include "reports/view_tables_tab.h"
 #include "shell/program_forms.h"
@@ -19,6 +21,10 @@ struct ProgramWindows {
     std::unique_ptr<TableLookups> lookups;
     std::unique_ptr<reports::ViewTablesTab> viewTables;
     std::unique_ptr<reports::ReportCommands> reportCommands;
+    std::unique_ptr<phosphorus::BmpChoice> bmpChoice;
+    // The crop factors the nitrogen method reads.
+    std::unique_ptr<nitrogen::NitrogenFactors> nitrogenFactors;
+    std::unique_ptr<nitrogen::ZorvCalculation> zorv;
 };
 
 ProgramWindows createProgramWindows(const ShellServices& services, const MainWindowParts& parts);

@@ -71,7 +71,7 @@ TEST_F(QtPdfReport, AFileThatCannotBeCreatedIsAnErrorNamingIt)
 {
     const fs::path pdf = folder / "no such folder" / "Report.pdf";
     try {
-        writer.writePdf(rtf::Document{}, pdf);
+        writer.writePdf(rtf::Document{}, {}, pdf);
         FAIL() << "no error";
     } catch (const std::runtime_error& error) {
         EXPECT_NE(std::string(error.what()).find(pdf.string()), std::string::npos) << error.what();
