@@ -1,6 +1,7 @@
 #include "phosphorus/bmp_extra_info_dlg.h"
 
 #include "phosphorus/bmp_texts.h"
+#include "reports/dialog_buttons.h"
 #include "util/number_format.h"
 
 #include <algorithm>
@@ -55,12 +56,8 @@ TExtraBMPInfo::TExtraBMPInfo() : ui::Form("ExtraBMPInfo")
     label("FeetLBL", "Feet", {258, 98, 60, rowHeight});
 
     const int buttonTop = formGeometry.height - buttonHeight - 12;
-    auto& ok = add<ui::Button>("OKBtn", "OK");
-    ok.setGeometry({formGeometry.width - 188, buttonTop, buttonWidth, buttonHeight});
-    ok.setModalResult(ui::ModalResult::Ok);
-    auto& cancel = add<ui::Button>("CancelBtn", "Cancel");
-    cancel.setGeometry({formGeometry.width - 96, buttonTop, buttonWidth, buttonHeight});
-    cancel.setModalResult(ui::ModalResult::Cancel);
+    reports::addOkCancelButtons(*this, {formGeometry.width - 188, buttonTop, buttonWidth, buttonHeight},
+                                {formGeometry.width - 96, buttonTop, buttonWidth, buttonHeight});
 }
 
 void TExtraBMPInfo::PrepareExtraInfo(std::string_view description, std::string_view id, std::string_view mode,

@@ -2,6 +2,7 @@
 
 #include "phosphorus/bmp_lines.h"
 #include "phosphorus/bmp_texts.h"
+#include "reports/dialog_buttons.h"
 #include "tables/table.h"
 #include "ui/application.h"
 #include "util/case_insensitive_path.h"
@@ -98,12 +99,8 @@ TBMPInfoDlg::TBMPInfoDlg(TExtraBMPInfo& extraInfo, const TableLookups& lookups, 
     removeButton.onClick = [this] { RemoveBtnClick(); };
 
     const int buttonTop = formGeometry.height - buttonHeight - 16;
-    auto& ok = add<ui::Button>("OKBtn", "OK");
-    ok.setGeometry({formGeometry.width - 188, buttonTop, buttonWidth, buttonHeight});
-    ok.setModalResult(ui::ModalResult::Ok);
-    auto& cancel = add<ui::Button>("CancelBtn", "Cancel");
-    cancel.setGeometry({formGeometry.width - 96, buttonTop, buttonWidth, buttonHeight});
-    cancel.setModalResult(ui::ModalResult::Cancel);
+    reports::addOkCancelButtons(*this, {formGeometry.width - 188, buttonTop, buttonWidth, buttonHeight},
+                                {formGeometry.width - 96, buttonTop, buttonWidth, buttonHeight});
 }
 
 bool TBMPInfoDlg::zorvMode() const

@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -183,6 +184,42 @@ TEST_F(MainWindowGui, CalculateShowsTheNitrogenTotalAndItsChart)
     };
     EXPECT_TRUE(holdsColour(chart.data().bars.front().color));
     EXPECT_TRUE(holdsColour(chart.data().bars.back().color));
+}
+
+TEST_F(MainWindowGui, BmpDialogChoosesThroughItsWindows)
+{
+    folder.addCompleteProgram();
+    folder.addTable("BMPrelated", "BMP_List.db", {"BMP Description", "BMP_ID", "BMP_Type", "Need Width"},
+                    {{"Grass Filter Strip", "1", "Buffer", "1"},
+                     {"Controlled Drainage", "3", "Water Management", "0"},
+                     {"Grassed Waterway", "5", "Erosion Control", "0"}});
+    folder.writeFile("TableLocations.ini", "[TableLocations]\r\nBMP_List.db=\\BMPrelated\r\n"
+                                           "[Version Changes]\r\nVersionNum=2.5\r\nVersionDate=12/10/2026\r\n");
+    startOn(folder.executable());
+    widget<QTabWidget>("PageControl1").setCurrentIndex(0);
+    widget<QRadioButton>("InZorvrb").click();
+
+    auto& forms = program->dialogForms();
+    int offered = -1;
+    QTimer::singleShot(0, [&] {
+        QWidget& dialog = program->application().viewOf(*forms.BMPInfoDlg)->window();
+        offered = dialog.findChild<QListWidget*>("BMPListLB")->count();
+        forms.BMPInfoDlg->BMPListLB->userClick(1);
+        QTimer::singleShot(0, [&] {
+            QWidget& extra = program->application().viewOf(*forms.ExtraBMPInfo)->window();
+            QKeyEvent four(QEvent::KeyPress, Qt::Key_4, Qt::NoModifier, "4");
+            QCoreApplication::sendEvent(extra.findChild<QLineEdit*>("AcreED"), &four);
+            extra.findChild<QPushButton*>("OKBtn")->click();
+        });
+        dialog.findChild<QPushButton*>("AddBtn")->click();
+        dialog.findChild<QPushButton*>("OKBtn")->click();
+    });
+    widget<QPushButton>("BMPbtn").click();
+
+    EXPECT_EQ(offered, 2); // the Zorv-only mode leaves the waterway out
+    EXPECT_EQ(widget<QLabel>("TotalBMPlbl").text().toStdString(), "BMP Count = 1");
+    EXPECT_EQ(program->mainForm().record.bmp.BMPs, "3");
+    EXPECT_EQ(program->mainForm().record.bmp.BMPAcres, 4);
 }
 
 TEST_F(MainWindowGui, ClosingTheWindowRunsTheCloseHandler)
