@@ -163,6 +163,9 @@ TEST_F(MainWindowGui, CalculateShowsTheNitrogenTotalAndItsChart)
     // Without the factor tables an N factor of 1 and no NUE: 1,000 lbs
     // needed, all of it lost, with 5 % of the 500 in excess at the surface.
     EXPECT_EQ(widget<QLabel>("TotNLostAnsLbl").text().toStdString(), "1,500 lbs");
+    const ui::RichText& report = *program->dialogForms().PrintResultsDlg->RichEdit1;
+    EXPECT_EQ(report.line(0), "Verdalis Version: 2.50");
+    EXPECT_EQ(report.line(report.lineCount() - 1), "Total_N_Lost =                   1,500 lbs");
     ASSERT_TRUE(chart.isVisible());
     ASSERT_EQ(chart.data().bars.size(), 7u);
     EXPECT_EQ(chart.data().bars.front().label, "Applied");
