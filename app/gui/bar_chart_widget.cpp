@@ -19,6 +19,10 @@ inline constexpr qreal labelShare = 0.32;
 inline constexpr qreal valueShare = 0.16;
 inline constexpr qreal barShareOfRow = 0.7;
 inline constexpr qreal bandAlpha = 0.35;
+// An image is scaled down onto its page; its letters grow with it so that
+// they stay readable there.
+inline constexpr int imageRowsOfText = 28;
+inline constexpr int smallestImageFontPixels = 12;
 
 QColor toQColor(const Color& color)
 {
@@ -103,6 +107,9 @@ QImage renderBarChart(const ui::BarChartData& chart, QSize size)
     QImage image(size, QImage::Format_ARGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
+    QFont font = painter.font();
+    font.setPixelSize(std::max(smallestImageFontPixels, size.height() / imageRowsOfText));
+    painter.setFont(font);
     paintBarChart(painter, QRectF(QPointF(0, 0), QSizeF(size)), chart);
     return image;
 }
