@@ -1,5 +1,6 @@
 #include "gui/form_view.h"
 
+#include "gui/bar_chart_widget.h"
 #include "gui/grid_table_model.h"
 #include "gui/qt_text.h"
 #include "gui/text_document.h"
@@ -166,6 +167,7 @@ QWidget* FormView::createWidget(ui::Control& control, QWidget* parent)
         view->setWordWrap(false);
         return view;
     }
+    case ControlKind::BarChart: return new BarChartWidget(parent);
     default: return new QWidget(parent);
     }
 }
@@ -437,7 +439,8 @@ void FormView::updateAll(ui::Control& control)
     for (Property property : {Property::Caption, Property::Visible, Property::Enabled, Property::Geometry,
                               Property::Hint, Property::PopupMenu, Property::Font, Property::Text, Property::ReadOnly, Property::Items,
                               Property::ItemIndex, Property::Selection, Property::Checked, Property::ActivePage,
-                              Property::Highlighted, Property::Document, Property::GridData, Property::Timer}) {
+                              Property::Highlighted, Property::Document, Property::GridData, Property::ChartData,
+                              Property::Timer}) {
         update(control, property);
     }
 }
@@ -681,6 +684,12 @@ void FormView::updateOwn(ui::Control& control, QWidget& widget, Property propert
         }
         break;
     }
+    case ControlKind::BarChart:
+        if (property == Property::ChartData) {
+            // Made for this kind in createWidget; it has no meta-object to cast by.
+            static_cast<BarChartWidget&>(widget).setData(static_cast<ui::BarChart&>(control).data());
+        }
+        break;
     case ControlKind::Grid: {
         auto& grid = static_cast<ui::Grid&>(control);
         auto* table = as<QTableView>(widget);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "reports/rtf/document.h"
+#include "ui/bar_chart.h"
 
 #include <filesystem>
 #include <optional>
@@ -17,8 +18,10 @@ class PdfWriter {
 public:
     virtual ~PdfWriter() = default;
 
+    // The charts follow the document's last line, each as wide as the text.
     // Raises std::runtime_error, naming the file, when it cannot be written.
-    virtual void writePdf(const rtf::Document& document, const std::filesystem::path& path) = 0;
+    virtual void writePdf(const rtf::Document& document, const std::vector<ui::BarChartData>& charts,
+                          const std::filesystem::path& path) = 0;
 };
 
 // Records every document it is asked to write instead of writing it.
@@ -27,13 +30,15 @@ public:
     struct Written {
         std::filesystem::path path;
         rtf::Document document;
+        std::vector<ui::BarChartData> charts;
     };
 
     // Writing raises std::runtime_error with this text while it is set.
     void setFailure(std::optional<std::string> message) { failure_ = std::move(message); }
     const std::vector<Written>& written() const { return written_; }
 
-    void writePdf(const rtf::Document& document, const std::filesystem::path& path) override;
+    void writePdf(const rtf::Document& document, const std::vector<ui::BarChartData>& charts,
+                  const std::filesystem::path& path) override;
 
 private:
     std::optional<std::string> failure_;

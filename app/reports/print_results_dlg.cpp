@@ -65,6 +65,7 @@ void TPrintResultsDlg::ClearRichEdit()
     RichEdit1->setInsertionFormat(reportLineFormat(rtf::styles::plain, colors::black));
     CommentsDlg.Memo1->setText({});
     commentBlock_.reset();
+    reportChart_.reset();
 }
 
 void TPrintResultsDlg::AddToRichEdit(std::string_view text, rtf::FontStyle style, Color colour)
@@ -113,7 +114,11 @@ void TPrintResultsDlg::PrintRichEditToFile(const std::string& fileName)
     if (extension == ".txt") {
         rtf::savePlainText(path, RichEdit1->document());
     } else if (extension == ".pdf") {
-        pdfWriter_.writePdf(RichEdit1->document(), path);
+        std::vector<ui::BarChartData> charts;
+        if (reportChart_) {
+            charts.push_back(*reportChart_);
+        }
+        pdfWriter_.writePdf(RichEdit1->document(), charts, path);
     } else {
         rtf::saveRtf(path, RichEdit1->document());
     }

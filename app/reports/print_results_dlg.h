@@ -59,6 +59,11 @@ public:
     void CommentsBtnClick();
     bool hasCommentBlock() const { return commentBlock_.has_value(); }
 
+    // The chart a calculation draws of its results; the PDF form of the
+    // report carries it after the last line. Cleared with the report.
+    void setReportChart(ui::BarChartData chart) { reportChart_ = std::move(chart); }
+    const std::optional<ui::BarChartData>& reportChart() const { return reportChart_; }
+
     TCommentsDlg CommentsDlg;
 
     ui::RichText* RichEdit1;
@@ -80,6 +85,7 @@ private:
     ui::Application& application_;
     PdfWriter& pdfWriter_;
     std::optional<CommentBlock> commentBlock_;
+    std::optional<ui::BarChartData> reportChart_;
 };
 
 // The character format of report lines.

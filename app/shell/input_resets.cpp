@@ -94,6 +94,9 @@ void TForm1::ResetZorvCalculationOutputs()
     auto& answer = control<ui::Label>("TotNLostAnsLbl");
     answer.hide();
     answer.setCaption("0");
+    auto& chart = control<ui::BarChart>("NitrogenChart");
+    chart.hide();
+    chart.clear();
 }
 
 void TForm1::ResetTambCalculationOutputs()

@@ -281,6 +281,11 @@ void TForm1::buildResults(ui::Control& tab)
     zorvNote.setFontColor(colors::red);
     zorvNote.setWordWrap(true);
 
+    // Where the nitrogen goes, below the CALCULATE button.
+    auto& nitrogenChart = tab.add<ui::BarChart>("NitrogenChart");
+    nitrogenChart.setGeometry({column3, 340, cropGroupWidth, 220});
+    nitrogenChart.hide();
+
     hiddenLabel("TambHeaderlbl", std::string(texts::tambRating), groupsTop + 100);
     hiddenLabel("PartPAssessLBL", "", groupsTop + 122);
     hiddenLabel("RunoffPAssessLBL", "", groupsTop + 142);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace verdalis::shell {
@@ -58,6 +59,9 @@ public:
     // Opens the table at UserTablePath in the grid without loading a record.
     virtual void openATable() = 0;
     virtual void closeTable() = 0;
+    // The text of a column of the current record; empty without an open
+    // table, a current record or such a column.
+    virtual std::string currentRecordField(std::string_view column) = 0;
 };
 
 class UpdatePart {

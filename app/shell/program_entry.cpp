@@ -69,12 +69,12 @@ ProgramWindows createProgramWindows(const ShellServices& services, const MainWin
     windows.dirs = std::make_unique<ProgramDirs>(programDirsOf(services.executablePath));
     windows.Form1 = std::make_unique<TForm1>(services, parts);
     windows.Form1->FormCreate();
+    windows.lookups = std::make_unique<TableLookups>(*windows.dirs, services.dialogs, services.batch);
     // The dialogs are created also when the program is about to end, as the
     // message loop ends only once they exist.
-    windows.dialogs = createDialogForms(services, *windows.dirs);
+    windows.dialogs = createDialogForms(services, *windows.dirs, *windows.lookups);
 
     TForm1& form = *windows.Form1;
-    windows.lookups = std::make_unique<TableLookups>(*windows.dirs, services.dialogs, services.batch);
     windows.viewTables = std::make_unique<reports::ViewTablesTab>(
         form.control<ui::TabSheet>("TS_ViewTables"), *windows.dialogs.ViewTableDlg, *windows.dialogs.PasswordDlg,
         *windows.lookups, services.dialogs, services.application);
@@ -91,6 +91,14 @@ ProgramWindows createProgramWindows(const ShellServices& services, const MainWin
     };
     wireInformationPrinting(windows, services);
     wireInputChoices(windows, services);
+    windows.bmpChoice = std::make_unique<phosphorus::BmpChoice>(form, *windows.dialogs.BMPInfoDlg, services.dialogs,
+                                                                services.application);
+    windows.zorv = std::make_unique<nitrogen::ZorvCalculation>(
+        form, nitrogen::ZorvServices{services.dialogs, services.batch, services.clock}, *windows.lookups,
+        *windows.nitrogenFactors, *windows.dialogs.PrintResultsDlg,
+        [&recordTable = parts.recordTable](std::string_view column) {
+            return recordTable.currentRecordField(column);
+        });
     return windows;
 }
 

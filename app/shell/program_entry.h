@@ -4,7 +4,9 @@
 #pragma once
 
 #include "inputs/input_changes.h"
+#include "nitrogen/calculate_zorv.h"
 #include "nitrogen/nitrogen_factor_lookups.h"
+#include "phosphorus/bmp_choice.h"
 #include "reports/report_commands.h"
 #include "reports/view_tables_tab.h"
 #include "shell/program_forms.h"
@@ -25,6 +27,8 @@ struct ProgramWindows {
     std::unique_ptr<inputs::PhosphorusCropInputs> phosphorusCrops;
     std::unique_ptr<inputs::InputChanges> inputChanges;
     std::unique_ptr<nitrogen::NitrogenFactorLookups> nitrogenFactors;
+    std::unique_ptr<phosphorus::BmpChoice> bmpChoice;
+    std::unique_ptr<nitrogen::ZorvCalculation> zorv;
 };
 
 ProgramWindows createProgramWindows(const ShellServices& services, const MainWindowParts& parts);

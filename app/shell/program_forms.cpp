@@ -40,7 +40,7 @@ std::vector<ui::Form*> DialogForms::all() const
             UserEntryDlg.get(),           PasswordDlg.get()};
 }
 
-DialogForms createDialogForms(const ShellServices& services, const ProgramDirs& dirs)
+DialogForms createDialogForms(const ShellServices& services, const ProgramDirs& dirs, const TableLookups& lookups)
 {
     DialogForms forms;
     forms.RecordLocatorDlg = createDialog({"RecordLocatorDlg", "Record Search Dialog", 380, 200, true});
@@ -54,8 +54,9 @@ DialogForms createDialogForms(const ShellServices& services, const ProgramDirs& 
     forms.ViewTableDlg = std::make_unique<reports::TViewTableDlg>(services.dialogs, services.application,
                                                                   *forms.PasswordDlg, dirs);
     forms.ProcessListMsg = createDialog({"ProcessListMsg", "List Processing Dialog", 420, 260, false});
-    forms.BMPInfoDlg = createDialog({"BMPInfoDlg", "BMP INFORMATION", 620, 400, true});
-    forms.ExtraBMPInfo = createDialog({"ExtraBMPInfo", "Enter Extra BMP Info", 360, 220, true});
+    forms.ExtraBMPInfo = std::make_unique<phosphorus::TExtraBMPInfo>();
+    forms.BMPInfoDlg = std::make_unique<phosphorus::TBMPInfoDlg>(*forms.ExtraBMPInfo, lookups, services.dialogs,
+                                                                 services.application, services.batch);
     forms.CompareRecsDlg = createDialog({"CompareRecsDlg", "Session/Record Selection Dialog", 620, 420, true});
     forms.DownloadUpdateLocation =
         createDialog({"DownloadUpdateLocation", "Download Update Location", 420, 220, true});

@@ -2,6 +2,7 @@
 // in the order the program entry creates them and held for the whole run.
 #pragma once
 
+#include "phosphorus/bmp_info_dlg.h"
 #include "reports/password_dlg.h"
 #include "reports/print_results_dlg.h"
 #include "reports/view_table_dlg.h"
@@ -20,8 +21,9 @@ struct DialogForms {
     std::unique_ptr<reports::TPrintResultsDlg> PrintResultsDlg;
     std::unique_ptr<reports::TViewTableDlg> ViewTableDlg;
     std::unique_ptr<ui::Form> ProcessListMsg;
-    std::unique_ptr<ui::Form> BMPInfoDlg;
-    std::unique_ptr<ui::Form> ExtraBMPInfo;
+    // The BMP dialog asks its extra information in ExtraBMPInfo.
+    std::unique_ptr<phosphorus::TBMPInfoDlg> BMPInfoDlg;
+    std::unique_ptr<phosphorus::TExtraBMPInfo> ExtraBMPInfo;
     std::unique_ptr<ui::Form> CompareRecsDlg;
     std::unique_ptr<ui::Form> DownloadUpdateLocation;
     std::unique_ptr<ui::Form> CheckForUpdatesMsg;
@@ -35,7 +37,8 @@ struct DialogForms {
 // The dialogs with their names, captions and sizes; each modal one that is
 // still to come from its own module has OK and Cancel buttons that close it
 // with their result. The table viewer finds its edit-lock passwords in the
-// program folders, which must outlive it.
-DialogForms createDialogForms(const ShellServices& services, const ProgramDirs& dirs);
+// program folders, and the BMP dialog reads its table through the lookups;
+// both must outlive the dialogs.
+DialogForms createDialogForms(const ShellServices& services, const ProgramDirs& dirs, const TableLookups& lookups);
 
 } // namespace verdalis::shell

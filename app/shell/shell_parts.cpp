@@ -21,10 +21,25 @@ inline constexpr std::string_view firstCheckDate = "1/01/2000";
 
 } // namespace
 
-void ShellParts::attach(TForm1& mainForm, DialogForms& dialogForms)
+void ShellParts::attach(ProgramWindows& windows)
 {
-    mainForm_ = &mainForm;
-    dialogForms_ = &dialogForms;
+    mainForm_ = windows.Form1.get();
+    dialogForms_ = &windows.dialogs;
+    windows_ = &windows;
+}
+
+void ShellParts::resetBMPInfo()
+{
+    if (windows_ != nullptr) {
+        windows_->bmpChoice->resetBMPInfo();
+    }
+}
+
+void ShellParts::calculateZorv()
+{
+    if (windows_ != nullptr) {
+        windows_->zorv->CalculateZorv();
+    }
 }
 
 std::vector<std::string> ShellParts::cropNames()
@@ -90,6 +105,14 @@ void ShellParts::openATable()
 void ShellParts::closeTable()
 {
     table_.close();
+}
+
+std::string ShellParts::currentRecordField(std::string_view column)
+{
+    if (!table_.isOpen() || table_.eof() || table_.recordCount() == 0 || !table_.hasField(column)) {
+        return {};
+    }
+    return table_.field(column).asText();
 }
 
 std::string ShellParts::readLastCheckDate()

@@ -2,12 +2,14 @@
 // the crop and cover crop lists, the nutrient dialog's working tables, the
 // user table in the record grid, the results report in the report dialog,
 // the stored date of the last update check, and the replay of the input
-// choices through their boxes' handlers. The BMP dialog, the two methods
-// and the update run are their own modules; until those modules are wired
-// in, their parts here do nothing.
+// choices through their boxes' handlers. The BMP dialog and the nitrogen
+// method are served by their modules in the program's windows; the
+// phosphorus method and the update run are their own modules; until those
+// modules are wired in, their parts here do nothing.
 #pragma once
 
 #include "shell/main_window_parts.h"
+#include "shell/program_entry.h"
 #include "shell/program_forms.h"
 #include "reports/table_grid_source.h"
 #include "tables/table.h"
@@ -28,22 +30,23 @@ public:
 
     MainWindowParts parts() { return {*this, *this, *this, *this, *this, *this, *this}; }
     // The windows the parts work on; before the start-up runs.
-    void attach(TForm1& mainForm, DialogForms& dialogForms);
+    void attach(ProgramWindows& windows);
 
     std::vector<std::string> cropNames() override;
     void deleteTables() override;
-    void resetBMPInfo() override {}
+    void resetBMPInfo() override;
     // The choice is run again through the box's own change handler, exactly
     // as if the user chose the same entry again.
     void soilMapUnitBoxChange() override { rerunChange("SoilMapUnitBox"); }
     void cropBoxChange() override { rerunChange("CropBox"); }
     void cropBox2Change() override { rerunChange("CropBox2"); }
-    void calculateZorv() override {}
+    void calculateZorv() override;
     void calculateTamb() override {}
     void clear() override;
     void addLine(const std::string& text) override;
     void openATable() override;
     void closeTable() override;
+    std::string currentRecordField(std::string_view column) override;
     void initialiseSwitches() override {}
     std::string readLastCheckDate() override;
     void checkForUpdates() override {}
@@ -57,6 +60,7 @@ private:
     ui::Dialogs& dialogs_;
     TForm1* mainForm_ = nullptr;
     DialogForms* dialogForms_ = nullptr;
+    ProgramWindows* windows_ = nullptr;
     Table table_;
     reports::TableGridSource gridSource_;
 };

@@ -44,6 +44,7 @@ enum class ControlKind {
     RadioButton,
     RichText,
     Grid,
+    BarChart,
     Timer,
     PopupMenu,
     MenuItem,
@@ -74,6 +75,7 @@ enum class Property {
     WindowState,
     Timer,
     GridData,
+    ChartData,
     Popup,
 };
 

@@ -7,6 +7,7 @@
 // to read anew, and calls the user* methods when the user acts.
 #pragma once
 
+#include "ui/bar_chart.h"
 #include "ui/buttons.h"
 #include "ui/control.h"
 #include "ui/edit.h"

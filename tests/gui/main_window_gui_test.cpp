@@ -1,5 +1,6 @@
 // The real Qt widgets of the main window, offscreen: started on a program
 // folder, they follow the model and pass the user's actions to it.
+#include "gui/bar_chart_widget.h"
 #include "gui/desktop_program.h"
 #include "program_folder.h"
 #include "qt_environment.h"
@@ -11,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -135,6 +137,92 @@ TEST_F(MainWindowGui, CalculationTypeAndInputsGoThroughTheModel)
 
     form.control<ui::Label>("TotNLostAnsLbl").setCaption("12.5");
     EXPECT_EQ(widget<QLabel>("TotNLostAnsLbl").text().toStdString(), "12.5");
+}
+
+TEST_F(MainWindowGui, CalculateShowsTheNitrogenTotalAndItsChart)
+{
+    folder.addCompleteProgram();
+    startOn(folder.executable());
+    auto& form = program->mainForm();
+    widget<QTabWidget>("PageControl1").setCurrentIndex(0);
+    widget<QRadioButton>("InZorvrb").click();
+    auto& mapUnits = form.control<ui::ComboBox>("SoilMapUnitBox");
+    mapUnits.addItem("AbC: Abell loam");
+    mapUnits.setText("AbC: Abell loam");
+    form.control<ui::ComboBox>("CountyBox").setText("Birch");
+    form.control<ui::ComboBox>("CropBox").setText("Wheat");
+    for (auto [box, value] : {std::pair{"AcresBox", "10"}, {"NAppRateBox", "150"}, {"RYEBox", "100"}}) {
+        form.control<ui::Edit>(box).setText(value);
+    }
+    auto* chartWidget = dynamic_cast<gui::BarChartWidget*>(&widget<QWidget>("NitrogenChart"));
+    ASSERT_NE(chartWidget, nullptr);
+    auto& chart = *chartWidget;
+    EXPECT_FALSE(chart.isVisible());
+
+    widget<QPushButton>("CalculateBtn").click();
+    // Without the factor tables an N factor of 1 and no NUE: 1,000 lbs
+    // needed, all of it lost, with 5 % of the 500 in excess at the surface.
+    EXPECT_EQ(widget<QLabel>("TotNLostAnsLbl").text().toStdString(), "1,500 lbs");
+    const ui::RichText& report = *program->dialogForms().PrintResultsDlg->RichEdit1;
+    EXPECT_EQ(report.line(0), "Verdalis Version: 2.50");
+    EXPECT_EQ(report.line(report.lineCount() - 1), "Total_N_Lost =                   1,500 lbs");
+    ASSERT_TRUE(chart.isVisible());
+    ASSERT_EQ(chart.data().bars.size(), 7u);
+    EXPECT_EQ(chart.data().bars.front().label, "Applied");
+    EXPECT_EQ(chart.data().bars.front().value, 1500);
+    EXPECT_EQ(chart.data().bars.back().value, 1500);
+
+    // The applied and the total bars are drawn, each in its colour.
+    const QImage image = chart.grab().toImage();
+    const auto holdsColour = [&image](const Color& colour) {
+        const QColor wanted(colour.red, colour.green, colour.blue);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixelColor(x, y) == wanted) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    };
+    EXPECT_TRUE(holdsColour(chart.data().bars.front().color));
+    EXPECT_TRUE(holdsColour(chart.data().bars.back().color));
+}
+
+TEST_F(MainWindowGui, BmpDialogChoosesThroughItsWindows)
+{
+    folder.addCompleteProgram();
+    folder.addTable("BMPrelated", "BMP_List.db", {"BMP Description", "BMP_ID", "BMP_Type", "Need Width"},
+                    {{"Grass Filter Strip", "1", "Buffer", "1"},
+                     {"Controlled Drainage", "3", "Water Management", "0"},
+                     {"Grassed Waterway", "5", "Erosion Control", "0"}});
+    folder.writeFile("TableLocations.ini", "[TableLocations]\r\nBMP_List.db=\\BMPrelated\r\n"
+                                           "[Version Changes]\r\nVersionNum=2.5\r\nVersionDate=12/10/2026\r\n");
+    startOn(folder.executable());
+    widget<QTabWidget>("PageControl1").setCurrentIndex(0);
+    widget<QRadioButton>("InZorvrb").click();
+
+    auto& forms = program->dialogForms();
+    int offered = -1;
+    QTimer::singleShot(0, [&] {
+        QWidget& dialog = program->application().viewOf(*forms.BMPInfoDlg)->window();
+        offered = dialog.findChild<QListWidget*>("BMPListLB")->count();
+        forms.BMPInfoDlg->BMPListLB->userClick(1);
+        QTimer::singleShot(0, [&] {
+            QWidget& extra = program->application().viewOf(*forms.ExtraBMPInfo)->window();
+            QKeyEvent four(QEvent::KeyPress, Qt::Key_4, Qt::NoModifier, "4");
+            QCoreApplication::sendEvent(extra.findChild<QLineEdit*>("AcreED"), &four);
+            extra.findChild<QPushButton*>("OKBtn")->click();
+        });
+        dialog.findChild<QPushButton*>("AddBtn")->click();
+        dialog.findChild<QPushButton*>("OKBtn")->click();
+    });
+    widget<QPushButton>("BMPbtn").click();
+
+    EXPECT_EQ(offered, 2); // the Zorv-only mode leaves the waterway out
+    EXPECT_EQ(widget<QLabel>("TotalBMPlbl").text().toStdString(), "BMP Count = 1");
+    EXPECT_EQ(program->mainForm().record.bmp.BMPs, "3");
+    EXPECT_EQ(program->mainForm().record.bmp.BMPAcres, 4);
 }
 
 TEST_F(MainWindowGui, ClosingTheWindowRunsTheCloseHandler)

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -18,10 +19,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The text of a PDF as pdftotext lays it out.
-std::string pdfText(const fs::path& pdf)
+// What a command prints.
+std::string commandOutput(const std::string& command)
 {
-    const std::string command = "pdftotext -layout '" + pdf.string() + "' -";
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
     if (!pipe) {
         return {};
@@ -32,6 +32,12 @@ std::string pdfText(const fs::path& pdf)
         text.append(buffer.data(), read);
     }
     return text;
+}
+
+// The text of a PDF as pdftotext lays it out.
+std::string pdfText(const fs::path& pdf)
+{
+    return commandOutput("pdftotext -layout '" + pdf.string() + "' -");
 }
 
 class QtPdfReport : public ::testing::Test {
@@ -67,11 +73,32 @@ TEST_F(QtPdfReport, WritesTheReportLinesInTheirStylesAsPdfText)
     EXPECT_LT(text.find("Zorv Results"), text.find("Delivery Ratio")) << text;
 }
 
+TEST_F(QtPdfReport, CarriesTheReportChartAsAnImageAfterTheLines)
+{
+    fs::create_directories(folder);
+    report.ClearRichEdit();
+    report.AddToRichEdit("Total_N_Lost = 840 lbs", rtf::styles::plain, colors::black);
+    const fs::path plain = folder / "Plain.pdf";
+    report.PrintRichEditToFile(plain.string());
+    report.setReportChart({"Where the nitrogen goes", "lbs", {{"Applied", 1500, colors::navy}, {"Total N lost", 840, colors::red}}, {}});
+    const fs::path charted = folder / "Charted.pdf";
+    report.PrintRichEditToFile(charted.string());
+
+    // pdfimages lists one line per image after its two heading lines.
+    const auto imageCount = [](const fs::path& pdf) {
+        const std::string listing = commandOutput("pdfimages -list '" + pdf.string() + "'");
+        return std::count(listing.begin(), listing.end(), '\n') - 2;
+    };
+    EXPECT_EQ(imageCount(plain), 0);
+    EXPECT_EQ(imageCount(charted), 1);
+    EXPECT_NE(pdfText(charted).find("Total_N_Lost = 840 lbs"), std::string::npos);
+}
+
 TEST_F(QtPdfReport, AFileThatCannotBeCreatedIsAnErrorNamingIt)
 {
     const fs::path pdf = folder / "no such folder" / "Report.pdf";
     try {
-        writer.writePdf(rtf::Document{}, pdf);
+        writer.writePdf(rtf::Document{}, {}, pdf);
         FAIL() << "no error";
     } catch (const std::runtime_error& error) {
         EXPECT_NE(std::string(error.what()).find(pdf.string()), std::string::npos) << error.what();
