@@ -41,7 +41,7 @@ public:
     {
         windows = shell::createProgramWindows({dialogs, application, processes, clock, batch, executable_, pdfWriter},
                                               parts.parts());
-        parts.attach(*windows.Form1, windows.dialogs);
+        parts.attach(windows);
         application.idle();
         inputs = std::make_unique<inputs::InputChanges>(form(), dialogs, application, batch, *windows.lookups,
                                                         phosphorus);
