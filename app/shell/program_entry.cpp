@@ -31,6 +31,18 @@ void wireInformationPrinting(ProgramWindows& windows, const ShellServices& servi
     }
 }
 
+void wirePhosphorusInputs(ProgramWindows& windows, const ShellServices& services)
+{
+    TForm1& form = *windows.Form1;
+    windows.hydrology = std::make_unique<phosphorus::HydrologyInputs>(form, services.application, services.dialogs,
+                                                                      services.batch, *windows.lookups);
+    windows.soilInputs = std::make_unique<phosphorus::SoilInputs>(form, services.application, services.dialogs);
+    windows.expertEntry = std::make_unique<phosphorus::ExpertEntry>(
+        form, *windows.dialogs.PasswordDlg, *windows.dialogs.UserEntryDlg, services.application, services.dialogs);
+    windows.nutrientApplications = std::make_unique<phosphorus::NutrientApplications>(
+        form, *windows.dialogs.EnterInfoDlg, services.application, services.dialogs);
+}
+
 } // namespace
 
 ProgramWindows createProgramWindows(const ShellServices& services, const MainWindowParts& parts)
@@ -56,6 +68,7 @@ ProgramWindows createProgramWindows(const ShellServices& services, const MainWin
         commands->PrintBtnClick();
     };
     wireInformationPrinting(windows, services);
+    wirePhosphorusInputs(windows, services);
     return windows;
 }
 

@@ -3,6 +3,10 @@
 // the main window's report commands and View Tables tab on those dialogs.
 #pragma once
 
+#include "phosphorus/expert_entry.h"
+#include "phosphorus/hydrology_inputs.h"
+#include "phosphorus/nutrient_applications.h"
+#include "phosphorus/soil_inputs.h"
 #include "reports/report_commands.h"
 #include "reports/view_tables_tab.h"
 #include "shell/program_forms.h"
@@ -19,6 +23,13 @@ struct ProgramWindows {
     std::unique_ptr<TableLookups> lookups;
     std::unique_ptr<reports::ViewTablesTab> viewTables;
     std::unique_ptr<reports::ReportCommands> reportCommands;
+    // The phosphorus crop, tillage, drainage and condition inputs, which the
+    // crop and map unit changes hand over to.
+    std::unique_ptr<phosphorus::HydrologyInputs> hydrology;
+    std::unique_ptr<phosphorus::SoilInputs> soilInputs;
+    std::unique_ptr<phosphorus::ExpertEntry> expertEntry;
+    // The nutrient sources; record loading writes saved sources back through it.
+    std::unique_ptr<phosphorus::NutrientApplications> nutrientApplications;
 };
 
 ProgramWindows createProgramWindows(const ShellServices& services, const MainWindowParts& parts);
