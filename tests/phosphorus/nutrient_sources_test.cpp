@@ -300,7 +300,8 @@ TEST(BundledNutrientSources, FertilizersCarryNoPoundsOfP2O5)
     ASSERT_TRUE(file);
     std::stringstream text;
     text << file.rdbuf();
-    CsvReader reader(text.str(), "NutrientSources.db.csv");
+    const std::string content = text.str();
+    CsvReader reader(content, "NutrientSources.db.csv");
     std::vector<std::string> header;
     ASSERT_TRUE(reader.next(header));
     const auto column = [&](std::string_view name) {
