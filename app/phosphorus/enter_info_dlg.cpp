@@ -44,7 +44,6 @@ constexpr std::string_view methodTable = "AppMethod.db";
 constexpr std::string_view savedNotEntered = "-1";
 constexpr std::string_view savedNotEnteredOld = "-9999";
 constexpr std::string_view noPounds = "0";
-constexpr int methodDropDownRows = 5;
 
 constexpr ui::Geometry formGeometry{0, 0, 760, 480};
 constexpr ui::Geometry topPanelGeometry{0, 0, 760, 30};
