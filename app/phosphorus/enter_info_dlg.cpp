@@ -216,8 +216,7 @@ void TEnterInfoDlg::reportMissingData(const std::string& description)
     const std::string text =
         description + std::string(texts::missingDataMiddle) + description + std::string(texts::missingDataEnd);
     if (batch_.BatchRunning) {
-        batch_.BatchMessage = text;
-        batch_.BatchMessagePending = true;
+        batch_.collect(text);
     } else {
         dialogs_.showMessage(text);
     }

@@ -1,15 +1,10 @@
 #include "phosphorus/expert_entry.h"
 
+#include "phosphorus/drainage_sizes.h"
 #include "phosphorus/hydrology_texts.h"
 #include "reports/password_sets.h"
 
 namespace verdalis::phosphorus {
-
-namespace {
-
-constexpr const char* drainageSizeControls[] = {"DSpacingLBL", "DDepthLBL", "DrainageSpacingED", "DrainageDepthED"};
-
-} // namespace
 
 ExpertEntry::ExpertEntry(shell::TForm1& form, reports::TPasswordDlg& passwordDlg, TUserEntryDlg& userEntryDlg,
                          ui::Application& application, ui::Dialogs& dialogs)
@@ -37,7 +32,7 @@ void ExpertEntry::EnterMyOwnDrainageRunoffValues1Click()
     if (!reports::isReportViewPassword(*password)) {
         dialogs_.error(texts::passwordInvalid);
         expert = shell::ExpertValues{};
-        showDrainageSizes();
+        showDrainageSizes(form_, true);
         return;
     }
     if (userEntryDlg_.showModal(application_) != ui::ModalResult::Ok) {
@@ -52,7 +47,7 @@ void ExpertEntry::EnterMyOwnDrainageRunoffValues1Click()
     takeUserValue(expert.AnnPPTUser, userEntryDlg_.GetAnnPPTUser(), *userEntryDlg_.AnnPPTED,
                   texts::invalidAnnualPrecipitation);
     if (expert.RunoffVolumeUser != shell::notEntered && expert.LeachateVolumeUser != shell::notEntered) {
-        showDrainageSizes();
+        showDrainageSizes(form_, true);
     }
 }
 
@@ -70,14 +65,7 @@ void ExpertEntry::ClearMyDrainageandRunoffValuesUseCalculatedValues1Click()
     expert.RunoffVolumeUser = shell::notEntered;
     expert.RunoffFractionUser = shell::notEntered;
     expert.LeachateVolumeUser = shell::notEntered;
-    showDrainageSizes();
-}
-
-void ExpertEntry::showDrainageSizes()
-{
-    for (const char* name : drainageSizeControls) {
-        form_.control<ui::Control>(name).show();
-    }
+    showDrainageSizes(form_, true);
 }
 
 } // namespace verdalis::phosphorus

@@ -19,7 +19,6 @@ public:
     void ClearMyDrainageandRunoffValuesUseCalculatedValues1Click();
 
 private:
-    void showDrainageSizes();
     // Stores one getter's value; an edit with text that is no number is
     // reported, as the calculated value is used instead.
     void takeUserValue(float& value, double entered, const ui::Edit& edit, std::string_view invalidMessage);

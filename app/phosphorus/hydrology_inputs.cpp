@@ -1,5 +1,6 @@
 #include "phosphorus/hydrology_inputs.h"
 
+#include "phosphorus/drainage_sizes.h"
 #include "phosphorus/hydrology_texts.h"
 #include "phosphorus/table_access.h"
 #include "util/text_case.h"
@@ -25,8 +26,6 @@ constexpr std::string_view conditionsDecided = "0";
 
 // The condition buttons in the order the only offered one is looked for.
 constexpr std::array<const char*, 3> conditionButtonsPoorFirst{"HCPoor", "HCFair", "HCGood"};
-constexpr std::array<const char*, 4> drainageSizeControls{"DSpacingLBL", "DDepthLBL", "DrainageSpacingED",
-                                                          "DrainageDepthED"};
 constexpr std::array<const char*, 7> stationCoefficientColumns{"DMRO_E",  "DMRO_F",  "DMRO_G", "DMLch_A",
                                                                "DMLch_B", "DMLch_C", "DMLch_D"};
 
@@ -235,33 +234,25 @@ bool HydrologyInputs::restoreSavedCondition()
     }
     auto& button = form_.control<ui::RadioButton>(name);
     if (batch_.BatchRunning && !button.visible()) {
-        batch_.BatchMessage = std::string(texts::hydrologicConditionError);
-        batch_.BatchMessagePending = true;
+        batch_.collect(texts::hydrologicConditionError);
         return false;
     }
     button.setChecked(true);
     return true;
 }
 
-void HydrologyInputs::showDrainageSizes(bool show)
-{
-    for (const char* name : drainageSizeControls) {
-        form_.control<ui::Control>(name).setVisible(show);
-    }
-}
-
 void HydrologyInputs::DrainageYesNoClick()
 {
     auto& hydroGroup = form_.control<ui::GroupBox>("HydroGB");
     if (form_.control<ui::RadioButton>("RD_Yes").checked()) {
-        showDrainageSizes(true);
+        showDrainageSizes(form_, true);
         hydroGroup.hide();
         return;
     }
     if (!form_.control<ui::RadioButton>("RD_No").checked()) {
         return;
     }
-    showDrainageSizes(false);
+    showDrainageSizes(form_, false);
     int offered = 0;
     const auto& tillage = form_.control<ui::ComboBox>("TillageCBNew");
     if (form_.control<ui::ComboBox>("CropBox2").itemIndex() != ui::noItem &&

@@ -38,7 +38,6 @@ private:
     void selectOfferedCondition();
     // False when a batch run was told that the saved condition is not offered.
     bool restoreSavedCondition();
-    void showDrainageSizes(bool show);
     void lookUpStationCoefficients();
 
     shell::TForm1& form_;

@@ -26,10 +26,12 @@ public:
     // leaves the list empty. False when either step failed.
     bool loadSavedSources(const SavedNutrientTexts& saved);
 
-private:
     // Shows the dialog (unless silent) until its rows are read or the user
-    // gives up; false when the list stays empty.
+    // gives up; false when the list stays empty. Silently, a failed reading
+    // is reported once instead of asking again.
     bool editAndAcceptSources(bool silent);
+
+private:
     void dropSources();
     void rebuildSavedTexts();
     void showCount();
