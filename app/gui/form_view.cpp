@@ -162,6 +162,7 @@ QWidget* FormView::createWidget(ui::Control& control, QWidget* parent)
     case ControlKind::Grid: {
         auto* view = new QTableView(parent);
         view->setModel(new GridTableModel(static_cast<ui::Grid&>(control), view));
+        view->setItemDelegate(new GridCellDelegate(static_cast<ui::Grid&>(control), view));
         view->setSelectionBehavior(QAbstractItemView::SelectRows);
         view->setSelectionMode(QAbstractItemView::SingleSelection);
         view->setWordWrap(false);

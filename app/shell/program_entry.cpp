@@ -41,20 +41,23 @@ void wireInformationPrinting(ProgramWindows& windows, const ShellServices& servi
     }
 }
 
-// Until the phosphorus crop lookups are wired in, a phosphorus crop or
-// tillage choice fills no values.
-class PhosphorusCropsToCome : public inputs::PhosphorusCropInputs {
-public:
-    void getCropBoxRelatedInfo(const std::string&) override {}
-    void TillageCBNewChange() override {}
-};
+void wirePhosphorusInputs(ProgramWindows& windows, const ShellServices& services)
+{
+    TForm1& form = *windows.Form1;
+    windows.hydrology = std::make_unique<phosphorus::HydrologyInputs>(form, services.application, services.dialogs,
+                                                                      services.batch, *windows.lookups);
+    windows.soilInputs = std::make_unique<phosphorus::SoilInputs>(form, services.application, services.dialogs);
+    windows.expertEntry = std::make_unique<phosphorus::ExpertEntry>(
+        form, *windows.dialogs.PasswordDlg, *windows.dialogs.UserEntryDlg, services.application, services.dialogs);
+    windows.nutrientApplications = std::make_unique<phosphorus::NutrientApplications>(
+        form, *windows.dialogs.EnterInfoDlg, services.application, services.dialogs);
+}
 
 void wireInputChoices(ProgramWindows& windows, const ShellServices& services)
 {
     TForm1& form = *windows.Form1;
-    windows.phosphorusCrops = std::make_unique<PhosphorusCropsToCome>();
     windows.inputChanges = std::make_unique<inputs::InputChanges>(
-        form, services.dialogs, services.application, services.batch, *windows.lookups, *windows.phosphorusCrops);
+        form, services.dialogs, services.application, services.batch, *windows.lookups, *windows.hydrology);
     windows.nitrogenFactors = std::make_unique<nitrogen::NitrogenFactorLookups>(
         *windows.dirs, form.record, form.control<ui::Edit>("SlopeED"), *windows.lookups, services.dialogs,
         services.batch);
@@ -90,6 +93,7 @@ ProgramWindows createProgramWindows(const ShellServices& services, const MainWin
         commands->ViewDetailedCalculations1Click(calculate);
     };
     wireInformationPrinting(windows, services);
+    wirePhosphorusInputs(windows, services);
     wireInputChoices(windows, services);
     windows.bmpChoice = std::make_unique<phosphorus::BmpChoice>(form, *windows.dialogs.BMPInfoDlg, services.dialogs,
                                                                 services.application);

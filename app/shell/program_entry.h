@@ -7,6 +7,10 @@
 #include "nitrogen/calculate_zorv.h"
 #include "nitrogen/nitrogen_factor_lookups.h"
 #include "phosphorus/bmp_choice.h"
+#include "phosphorus/expert_entry.h"
+#include "phosphorus/hydrology_inputs.h"
+#include "phosphorus/nutrient_applications.h"
+#include "phosphorus/soil_inputs.h"
 #include "reports/report_commands.h"
 #include "reports/view_tables_tab.h"
 #include "shell/program_forms.h"
@@ -23,8 +27,13 @@ struct ProgramWindows {
     std::unique_ptr<TableLookups> lookups;
     std::unique_ptr<reports::ViewTablesTab> viewTables;
     std::unique_ptr<reports::ReportCommands> reportCommands;
-    // The phosphorus crop and tillage lookups the crop choices hand over to.
-    std::unique_ptr<inputs::PhosphorusCropInputs> phosphorusCrops;
+    // The phosphorus crop, tillage, drainage and condition inputs, which the
+    // crop and map unit changes hand over to.
+    std::unique_ptr<phosphorus::HydrologyInputs> hydrology;
+    std::unique_ptr<phosphorus::SoilInputs> soilInputs;
+    std::unique_ptr<phosphorus::ExpertEntry> expertEntry;
+    // The nutrient sources; record loading writes saved sources back through it.
+    std::unique_ptr<phosphorus::NutrientApplications> nutrientApplications;
     std::unique_ptr<inputs::InputChanges> inputChanges;
     std::unique_ptr<nitrogen::NitrogenFactorLookups> nitrogenFactors;
     std::unique_ptr<phosphorus::BmpChoice> bmpChoice;

@@ -45,7 +45,8 @@ DialogForms createDialogForms(const ShellServices& services, const ProgramDirs& 
     DialogForms forms;
     forms.RecordLocatorDlg = createDialog({"RecordLocatorDlg", "Record Search Dialog", 380, 200, true});
     forms.ChooseDriveDlg = createDialog({"ChooseDriveDlg", "Choose Update Location", 400, 220, true});
-    forms.EnterInfoDlg = createDialog({"EnterInfoDlg", "Enter Info", 760, 480, true});
+    forms.EnterInfoDlg = std::make_unique<phosphorus::TEnterInfoDlg>(dirs, services.dialogs, services.application,
+                                                                     services.batch);
     forms.PrintResultsDlg =
         std::make_unique<reports::TPrintResultsDlg>(services.dialogs, services.application, services.pdfWriter);
     // The viewer asks for its edit-lock password in the password dialog,
@@ -61,7 +62,7 @@ DialogForms createDialogForms(const ShellServices& services, const ProgramDirs& 
     forms.DownloadUpdateLocation =
         createDialog({"DownloadUpdateLocation", "Download Update Location", 420, 220, true});
     forms.CheckForUpdatesMsg = createDialog({"CheckForUpdatesMsg", "Checking For Updates", 360, 140, false});
-    forms.UserEntryDlg = createDialog({"UserEntryDlg", "User Entry Dialog", 360, 320, true});
+    forms.UserEntryDlg = std::make_unique<phosphorus::TUserEntryDlg>(services.dialogs);
     return forms;
 }
 

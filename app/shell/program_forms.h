@@ -3,6 +3,8 @@
 #pragma once
 
 #include "phosphorus/bmp_info_dlg.h"
+#include "phosphorus/enter_info_dlg.h"
+#include "phosphorus/user_entry_dlg.h"
 #include "reports/password_dlg.h"
 #include "reports/print_results_dlg.h"
 #include "reports/view_table_dlg.h"
@@ -16,7 +18,7 @@ namespace verdalis::shell {
 struct DialogForms {
     std::unique_ptr<ui::Form> RecordLocatorDlg;
     std::unique_ptr<ui::Form> ChooseDriveDlg;
-    std::unique_ptr<ui::Form> EnterInfoDlg;
+    std::unique_ptr<phosphorus::TEnterInfoDlg> EnterInfoDlg;
     // The results report; its comments dialog is its own.
     std::unique_ptr<reports::TPrintResultsDlg> PrintResultsDlg;
     std::unique_ptr<reports::TViewTableDlg> ViewTableDlg;
@@ -27,7 +29,7 @@ struct DialogForms {
     std::unique_ptr<ui::Form> CompareRecsDlg;
     std::unique_ptr<ui::Form> DownloadUpdateLocation;
     std::unique_ptr<ui::Form> CheckForUpdatesMsg;
-    std::unique_ptr<ui::Form> UserEntryDlg;
+    std::unique_ptr<phosphorus::TUserEntryDlg> UserEntryDlg;
     std::unique_ptr<reports::TPasswordDlg> PasswordDlg;
 
     // In creation order.

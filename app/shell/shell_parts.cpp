@@ -13,10 +13,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The nutrient dialog's working tables in the program folder.
-const char* const nutrientWorkingTables[] = {"FertInfoTbl.db", "CropInfoTbl.dbf", "CCropInfoTbl.dbf",
-                                             "BMPInfoTbl.db", "BMPInfoTbl.dbf"};
-inline constexpr std::string_view noCropTable = "Cannot locate Crops.db";
 inline constexpr std::string_view firstCheckDate = "1/01/2000";
 
 } // namespace
@@ -44,20 +40,12 @@ void ShellParts::calculateZorv()
 
 std::vector<std::string> ShellParts::cropNames()
 {
-    const std::string& directory = mainForm_->values.CropTablesDir;
-    if (!fs::exists(resolveCaseInsensitive(directory, "Crops.db"))) {
-        dialogs_.error(noCropTable);
-        return {};
-    }
-    return readCropNames(directory);
+    return dialogForms_->EnterInfoDlg->cropNames();
 }
 
 void ShellParts::deleteTables()
 {
-    for (const char* name : nutrientWorkingTables) {
-        std::error_code ignored;
-        fs::remove(resolveCaseInsensitive(mainForm_->values.ProgramDir, name), ignored);
-    }
+    dialogForms_->EnterInfoDlg->deleteTables();
 }
 
 void ShellParts::rerunChange(std::string_view box)

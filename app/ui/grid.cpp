@@ -23,6 +23,19 @@ void Grid::setColumnReadOnly(int column, bool readOnly)
     }
 }
 
+const std::vector<std::string>& Grid::columnPickList(int column) const
+{
+    static const std::vector<std::string> freeText;
+    const auto found = pickLists_.find(column);
+    return found == pickLists_.end() ? freeText : found->second;
+}
+
+void Grid::setColumnPickList(int column, std::vector<std::string> items)
+{
+    pickLists_[column] = std::move(items);
+    changed(Property::Items);
+}
+
 void Grid::setCurrentColumn(int column)
 {
     assign(currentColumn_, column, Property::Selection);
@@ -77,16 +90,25 @@ bool Grid::userEditCell(int row, int column, const std::string& text)
     return true;
 }
 
+Key Grid::userFilterKey(Key key)
+{
+    if (!reachable() || source_ == nullptr || !validCell(source_->currentRow(), currentColumn_)) {
+        return noKey;
+    }
+    if (onKeyPress && !fireUserEvent([&] { onKeyPress(key); })) {
+        return noKey;
+    }
+    return columnReadOnly(currentColumn_) ? noKey : key;
+}
+
 bool Grid::userKey(Key key)
 {
     if (!reachable() || source_ == nullptr || !validCell(source_->currentRow(), currentColumn_)) {
         return false;
     }
-    if (onKeyPress && !fireUserEvent([&] { onKeyPress(key); })) {
-        return true;
-    }
+    key = userFilterKey(key);
     const int row = source_->currentRow();
-    if (key == noKey || columnReadOnly(currentColumn_) || (key < ' ' && key != backspaceKey)) {
+    if (key == noKey || (key < ' ' && key != backspaceKey)) {
         return true;
     }
     std::string text = source_->cellText(row, currentColumn_);

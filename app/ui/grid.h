@@ -6,8 +6,10 @@
 #include "ui/control.h"
 #include "ui/edit.h"
 
+#include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace verdalis::ui {
 
@@ -41,6 +43,11 @@ public:
     bool columnReadOnly(int column) const { return readOnly_ || readOnlyColumns_.contains(column); }
     void setColumnReadOnly(int column, bool readOnly);
 
+    // The choices a column's cells are picked from in a drop-down; empty for
+    // a column of free text.
+    const std::vector<std::string>& columnPickList(int column) const;
+    void setColumnPickList(int column, std::vector<std::string> items);
+
     // The column of the cell with the focus (0 is the first).
     int currentColumn() const { return currentColumn_; }
     void setCurrentColumn(int column);
@@ -59,6 +66,10 @@ public:
     // refuse it (noKey) or make the column read-only; what is left edits the
     // cell's text (a character is added, backspace removes the last one).
     bool userKey(Key key);
+    // The user types a key into an editor of the current cell that keeps the
+    // text itself: onKeyPress may change or refuse the key or make the column
+    // read-only. The key left to apply, or noKey.
+    Key userFilterKey(Key key);
     // The focus leaves the grid: onExit runs (to post a pending edit).
     bool userLeave() { return reachable() && fireUserEvent(onExit); }
 
@@ -73,6 +84,7 @@ private:
     GridSource* source_ = nullptr;
     bool readOnly_ = false;
     std::set<int> readOnlyColumns_;
+    std::map<int, std::vector<std::string>> pickLists_;
     int currentColumn_ = 0;
     std::set<int> selectedRows_;
 };
