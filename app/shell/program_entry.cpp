@@ -7,6 +7,14 @@ namespace verdalis::shell {
 
 namespace {
 
+// Record loading hands the saved BMP and nutrient texts to the BMP and
+// nutrient dialogs; until those dialogs are wired in, nothing is handed.
+class RecordLoadPlaceholder : public records::RecordLoadParts {
+public:
+    void loadBMPs(const std::string&, const std::string&, const std::string&) override {}
+    bool loadNutrients(const records::NutrientTexts&) override { return true; }
+};
+
 // The Print buttons of the document tabs print whichever information tab is
 // showing; the View Tables tab's own Print button prints its Table Info.
 void wireInformationPrinting(ProgramWindows& windows, const ShellServices& services)
@@ -56,6 +64,13 @@ ProgramWindows createProgramWindows(const ShellServices& services, const MainWin
         commands->PrintBtnClick();
     };
     wireInformationPrinting(windows, services);
+
+    windows.recordLoading = std::make_unique<RecordLoadPlaceholder>();
+    windows.records =
+        std::make_unique<records::RecordTable>(form, services, *windows.lookups, *windows.recordLoading);
+    windows.listProcessing = std::make_unique<records::ListProcessing>(
+        *windows.records, form, services, *windows.dialogs.PrintResultsDlg, *windows.dialogs.PasswordDlg,
+        *windows.dialogs.ProcessListMsg);
     return windows;
 }
 

@@ -3,6 +3,8 @@
 // the main window's report commands and View Tables tab on those dialogs.
 #pragma once
 
+#include "records/list_processing.h"
+#include "records/record_table.h"
 #include "reports/report_commands.h"
 #include "reports/view_tables_tab.h"
 #include "shell/program_forms.h"
@@ -19,6 +21,11 @@ struct ProgramWindows {
     std::unique_ptr<TableLookups> lookups;
     std::unique_ptr<reports::ViewTablesTab> viewTables;
     std::unique_ptr<reports::ReportCommands> reportCommands;
+    // What record loading hands the saved BMP and nutrient texts to.
+    std::unique_ptr<records::RecordLoadParts> recordLoading;
+    // The user table in the record grid, and the list runs on it.
+    std::unique_ptr<records::RecordTable> records;
+    std::unique_ptr<records::ListProcessing> listProcessing;
 };
 
 ProgramWindows createProgramWindows(const ShellServices& services, const MainWindowParts& parts);

@@ -53,7 +53,7 @@ DialogForms createDialogForms(const ShellServices& services, const ProgramDirs& 
     forms.PasswordDlg = std::make_unique<reports::TPasswordDlg>();
     forms.ViewTableDlg = std::make_unique<reports::TViewTableDlg>(services.dialogs, services.application,
                                                                   *forms.PasswordDlg, dirs);
-    forms.ProcessListMsg = createDialog({"ProcessListMsg", "List Processing Dialog", 420, 260, false});
+    forms.ProcessListMsg = std::make_unique<records::TProcessListMsg>();
     forms.BMPInfoDlg = createDialog({"BMPInfoDlg", "BMP INFORMATION", 620, 400, true});
     forms.ExtraBMPInfo = createDialog({"ExtraBMPInfo", "Enter Extra BMP Info", 360, 220, true});
     forms.CompareRecsDlg = createDialog({"CompareRecsDlg", "Session/Record Selection Dialog", 620, 420, true});

@@ -2,6 +2,7 @@
 // in the order the program entry creates them and held for the whole run.
 #pragma once
 
+#include "records/process_list_msg.h"
 #include "reports/password_dlg.h"
 #include "reports/print_results_dlg.h"
 #include "reports/view_table_dlg.h"
@@ -19,7 +20,7 @@ struct DialogForms {
     // The results report; its comments dialog is its own.
     std::unique_ptr<reports::TPrintResultsDlg> PrintResultsDlg;
     std::unique_ptr<reports::TViewTableDlg> ViewTableDlg;
-    std::unique_ptr<ui::Form> ProcessListMsg;
+    std::unique_ptr<records::TProcessListMsg> ProcessListMsg;
     std::unique_ptr<ui::Form> BMPInfoDlg;
     std::unique_ptr<ui::Form> ExtraBMPInfo;
     std::unique_ptr<ui::Form> CompareRecsDlg;

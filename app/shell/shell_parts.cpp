@@ -21,10 +21,11 @@ inline constexpr std::string_view firstCheckDate = "1/01/2000";
 
 } // namespace
 
-void ShellParts::attach(TForm1& mainForm, DialogForms& dialogForms)
+void ShellParts::attach(ProgramWindows& windows)
 {
-    mainForm_ = &mainForm;
-    dialogForms_ = &dialogForms;
+    windows_ = &windows;
+    mainForm_ = windows.Form1.get();
+    dialogForms_ = &windows.dialogs;
 }
 
 std::vector<std::string> ShellParts::cropNames()
@@ -57,32 +58,12 @@ void ShellParts::addLine(const std::string& text)
 
 void ShellParts::openATable()
 {
-    TForm1& form = *mainForm_;
-    auto& coverCrops = form.control<ui::ComboBox>("CoverCropBox");
-    coverCrops.clearItems();
-    coverCrops.addItem({});
-    if (fs::exists(resolveCaseInsensitive(form.values.CropTablesDir, "CoverCropTable.dbf"))) {
-        coverCrops.addItems(readCoverCropNames(form.values.CropTablesDir));
-    }
-
-    const fs::path path(form.values.UserTablePath);
-    table_.close();
-    table_.open(path.parent_path(), path.filename().string(), TableType::Dbase);
-    auto& grid = form.control<ui::Grid>("DBGrid1");
-    grid.setSource(&gridSource_);
-    grid.setReadOnly(true);
-    grid.refresh();
-
-    form.control<ui::Button>("SearchBtn").setEnabled(true);
-    grid.show();
-    form.control<ui::Panel>("GridViewPnl").show();
-    form.control<ui::Panel>("RecordViewPnl").show();
-    form.control<ui::TabSheet>("TS_Main").setEnabled(true);
+    windows_->records->OpenATable();
 }
 
 void ShellParts::closeTable()
 {
-    table_.close();
+    windows_->records->closeTable();
 }
 
 std::string ShellParts::readLastCheckDate()

@@ -1,17 +1,13 @@
 // The parts of the main window as far as the shell itself provides them:
 // the crop and cover crop lists, the nutrient dialog's working tables, the
-// user table in the record grid, the results report in the report dialog
-// and the stored date of the last update check. The input lookups, the BMP
-// dialog, the two methods and the update run are their own modules; until
-// those modules are wired in, their parts here do nothing.
+// results report in the report dialog and the stored date of the last
+// update check; the user table is the record module's. The input lookups,
+// the BMP dialog, the two methods and the update run are their own modules;
+// until those modules are wired in, their parts here do nothing.
 #pragma once
 
 #include "shell/main_window_parts.h"
-#include "shell/program_forms.h"
-#include "reports/table_grid_source.h"
-#include "tables/table.h"
-
-#include <memory>
+#include "shell/program_entry.h"
 
 namespace verdalis::shell {
 
@@ -23,11 +19,11 @@ class ShellParts : public NutrientDialogPart,
                    public RecordTablePart,
                    public UpdatePart {
 public:
-    explicit ShellParts(ui::Dialogs& dialogs) : dialogs_(dialogs), gridSource_(table_, dialogs) {}
+    explicit ShellParts(ui::Dialogs& dialogs) : dialogs_(dialogs) {}
 
     MainWindowParts parts() { return {*this, *this, *this, *this, *this, *this, *this}; }
     // The windows the parts work on; before the start-up runs.
-    void attach(TForm1& mainForm, DialogForms& dialogForms);
+    void attach(ProgramWindows& windows);
 
     std::vector<std::string> cropNames() override;
     void deleteTables() override;
@@ -46,14 +42,13 @@ public:
     void checkForUpdates() override {}
     void disconnect() override {}
 
-    Table& userTable() { return table_; }
+    Table& userTable() { return windows_->records->Table1(); }
 
 private:
     ui::Dialogs& dialogs_;
+    ProgramWindows* windows_ = nullptr;
     TForm1* mainForm_ = nullptr;
     DialogForms* dialogForms_ = nullptr;
-    Table table_;
-    reports::TableGridSource gridSource_;
 };
 
 } // namespace verdalis::shell
