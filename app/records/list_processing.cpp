@@ -68,6 +68,7 @@ ListProcessing::ListProcessing(RecordTable& records, shell::TForm1& form, const 
 void ListProcessing::ProcessListBtnClick()
 {
     batch_.BatchRunning = false;
+    lastRun_ = {};
     Table& list = records_.Table1();
     list.close();
     try {
@@ -139,12 +140,16 @@ void ListProcessing::runRecords(Run& run)
     batch_.BatchMessagePending = false;
     askForDetailedCalculations();
 
-    records_.onBatchRecord = [&run](const std::string& recordName) {
+    records_.onBatchRecord = [this, &run](const std::string& recordName) {
         const std::string progressLine =
             std::string(texts::processingPrefix) + recordName + std::string(texts::processingSuffix);
         run.batchLog.line(progressLine);
         run.errorLog.line(progressLine);
+        if (onProgress) {
+            onProgress(progressLine);
+        }
     };
+    lastRun_.processed = true;
     Table& list = records_.Table1();
     const size_t recordCount = list.recordCount();
     batch_.BatchRunning = true;
@@ -171,6 +176,7 @@ void ListProcessing::runRecords(Run& run)
         list.next();
     }
     run.errorLog.line(std::string(texts::totalErrors) + std::to_string(run.errors));
+    lastRun_.errors = run.errors;
     progress_.finish();
 }
 

@@ -29,6 +29,16 @@ public:
 
     void ProcessListBtnClick();
 
+    // What the last run did: whether a list was processed, and the records
+    // it counted as failed.
+    struct Outcome {
+        bool processed = false;
+        int errors = 0;
+    };
+    const Outcome& lastRun() const { return lastRun_; }
+    // Told each progress line as the run writes it to its logs.
+    std::function<void(const std::string& line)> onProgress;
+
 private:
     struct Run;
 
@@ -45,6 +55,7 @@ private:
     reports::TPrintResultsDlg& report_;
     reports::TPasswordDlg& passwordDlg_;
     TProcessListMsg& progress_;
+    Outcome lastRun_;
 };
 
 } // namespace verdalis::records
