@@ -18,11 +18,20 @@ public:
     using ShellParts::ShellParts;
 
     std::vector<std::string> calls;
-    // What the crop change does, as the test needs it.
+    // What the crop change and the methods do, as the test needs it.
     std::function<void()> onCropChange;
+    std::function<void()> onMapUnitChange;
+    std::function<void()> onCalculateZorv;
+    std::function<void()> onCalculateTamb;
 
     void resetBMPInfo() override { calls.push_back("resetBMPInfo"); }
-    void soilMapUnitBoxChange() override { calls.push_back("soilMapUnitBoxChange"); }
+    void soilMapUnitBoxChange() override
+    {
+        calls.push_back("soilMapUnitBoxChange");
+        if (onMapUnitChange) {
+            onMapUnitChange();
+        }
+    }
     void cropBoxChange() override
     {
         calls.push_back("cropBoxChange");
@@ -31,8 +40,20 @@ public:
         }
     }
     void cropBox2Change() override { calls.push_back("cropBox2Change"); }
-    void calculateZorv() override { calls.push_back("calculateZorv"); }
-    void calculateTamb() override { calls.push_back("calculateTamb"); }
+    void calculateZorv() override
+    {
+        calls.push_back("calculateZorv");
+        if (onCalculateZorv) {
+            onCalculateZorv();
+        }
+    }
+    void calculateTamb() override
+    {
+        calls.push_back("calculateTamb");
+        if (onCalculateTamb) {
+            onCalculateTamb();
+        }
+    }
     void checkForUpdates() override { calls.push_back("checkForUpdates"); }
     void disconnect() override { calls.push_back("disconnect"); }
     void deleteTables() override
