@@ -30,6 +30,8 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include <set>
+
 namespace verdalis::gui {
 
 namespace {
@@ -66,6 +68,23 @@ void showCurrentRow(ui::Grid& grid, QTableView& table)
     }
     QSignalBlocker blocker(table.selectionModel());
     table.selectRow(grid.source()->currentRow());
+}
+
+// The grid's picked rows become the rows selected in the view.
+void pickSelectedRows(ui::Grid& grid, const QTableView& table)
+{
+    std::set<int> picked;
+    for (const QModelIndex& index : table.selectionModel()->selectedRows()) {
+        picked.insert(index.row());
+    }
+    for (const int row : std::set<int>(grid.selectedRows())) {
+        if (!picked.contains(row)) {
+            grid.setRowSelected(row, false);
+        }
+    }
+    for (const int row : picked) {
+        grid.setRowSelected(row, true);
+    }
 }
 
 } // namespace
@@ -164,7 +183,8 @@ QWidget* FormView::createWidget(ui::Control& control, QWidget* parent)
         view->setModel(new GridTableModel(static_cast<ui::Grid&>(control), view));
         view->setItemDelegate(new GridCellDelegate(static_cast<ui::Grid&>(control), view));
         view->setSelectionBehavior(QAbstractItemView::SelectRows);
-        view->setSelectionMode(QAbstractItemView::SingleSelection);
+        // Rows are picked for copying and deleting with Ctrl and Shift.
+        view->setSelectionMode(QAbstractItemView::ExtendedSelection);
         view->setWordWrap(false);
         return view;
     }
@@ -314,6 +334,8 @@ void FormView::connectLists(ui::Control& control, QWidget& widget)
                     }
                     showCurrentRow(grid, *table);
                 });
+        connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                [&grid, table] { pickSelectedRows(grid, *table); });
     }
 }
 
@@ -697,6 +719,8 @@ void FormView::updateOwn(ui::Control& control, QWidget& widget, Property propert
         if (property == Property::GridData) {
             static_cast<GridTableModel*>(table->model())->reload();
             showCurrentRow(grid, *table);
+            // Reloading drops the view's selection without telling.
+            pickSelectedRows(grid, *table);
         } else if (property == Property::ReadOnly) {
             table->setEditTriggers(grid.readOnly() ? QAbstractItemView::NoEditTriggers
                                                    : QAbstractItemView::AllEditTriggers);

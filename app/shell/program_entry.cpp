@@ -17,6 +17,25 @@ private:
     TForm1& form_;
 };
 
+// Record loading hands the saved BMP and nutrient texts to the BMP and
+// nutrient dialogs.
+class SavedChoicesLoader : public records::RecordLoadParts {
+public:
+    SavedChoicesLoader(phosphorus::BmpChoice& bmps, phosphorus::NutrientApplications& nutrients)
+        : bmps_(bmps), nutrients_(nutrients)
+    {
+    }
+    void loadBMPs(const std::string& BMPs, const std::string& BMPWidths, const std::string& acresAffected) override
+    {
+        bmps_.loadSavedBMPs(BMPs, BMPWidths, acresAffected);
+    }
+    bool loadNutrients(const records::NutrientTexts& texts) override { return nutrients_.loadSavedSources(texts); }
+
+private:
+    phosphorus::BmpChoice& bmps_;
+    phosphorus::NutrientApplications& nutrients_;
+};
+
 // The Print buttons of the document tabs print whichever information tab is
 // showing; the View Tables tab's own Print button prints its Table Info.
 void wireInformationPrinting(ProgramWindows& windows, const ShellServices& services)
@@ -103,6 +122,13 @@ ProgramWindows createProgramWindows(const ShellServices& services, const MainWin
         [&recordTable = parts.recordTable](std::string_view column) {
             return recordTable.currentRecordField(column);
         });
+
+    windows.recordLoading = std::make_unique<SavedChoicesLoader>(*windows.bmpChoice, *windows.nutrientApplications);
+    windows.records =
+        std::make_unique<records::RecordTable>(form, services, *windows.lookups, *windows.recordLoading);
+    windows.listProcessing = std::make_unique<records::ListProcessing>(
+        *windows.records, form, services, *windows.dialogs.PrintResultsDlg, *windows.dialogs.PasswordDlg,
+        *windows.dialogs.ProcessListMsg);
     return windows;
 }
 

@@ -11,6 +11,8 @@
 #include "phosphorus/hydrology_inputs.h"
 #include "phosphorus/nutrient_applications.h"
 #include "phosphorus/soil_inputs.h"
+#include "records/list_processing.h"
+#include "records/record_table.h"
 #include "reports/report_commands.h"
 #include "reports/view_tables_tab.h"
 #include "shell/program_forms.h"
@@ -38,6 +40,11 @@ struct ProgramWindows {
     std::unique_ptr<nitrogen::NitrogenFactorLookups> nitrogenFactors;
     std::unique_ptr<phosphorus::BmpChoice> bmpChoice;
     std::unique_ptr<nitrogen::ZorvCalculation> zorv;
+    // What record loading hands the saved BMP and nutrient texts to.
+    std::unique_ptr<records::RecordLoadParts> recordLoading;
+    // The user table in the record grid, and the list runs on it.
+    std::unique_ptr<records::RecordTable> records;
+    std::unique_ptr<records::ListProcessing> listProcessing;
 };
 
 ProgramWindows createProgramWindows(const ShellServices& services, const MainWindowParts& parts);

@@ -54,7 +54,7 @@ DialogForms createDialogForms(const ShellServices& services, const ProgramDirs& 
     forms.PasswordDlg = std::make_unique<reports::TPasswordDlg>();
     forms.ViewTableDlg = std::make_unique<reports::TViewTableDlg>(services.dialogs, services.application,
                                                                   *forms.PasswordDlg, dirs);
-    forms.ProcessListMsg = createDialog({"ProcessListMsg", "List Processing Dialog", 420, 260, false});
+    forms.ProcessListMsg = std::make_unique<records::TProcessListMsg>();
     forms.ExtraBMPInfo = std::make_unique<phosphorus::TExtraBMPInfo>();
     forms.BMPInfoDlg = std::make_unique<phosphorus::TBMPInfoDlg>(*forms.ExtraBMPInfo, lookups, services.dialogs,
                                                                  services.application, services.batch);

@@ -5,6 +5,7 @@
 #include "phosphorus/bmp_info_dlg.h"
 #include "phosphorus/enter_info_dlg.h"
 #include "phosphorus/user_entry_dlg.h"
+#include "records/process_list_msg.h"
 #include "reports/password_dlg.h"
 #include "reports/print_results_dlg.h"
 #include "reports/view_table_dlg.h"
@@ -22,7 +23,7 @@ struct DialogForms {
     // The results report; its comments dialog is its own.
     std::unique_ptr<reports::TPrintResultsDlg> PrintResultsDlg;
     std::unique_ptr<reports::TViewTableDlg> ViewTableDlg;
-    std::unique_ptr<ui::Form> ProcessListMsg;
+    std::unique_ptr<records::TProcessListMsg> ProcessListMsg;
     // The BMP dialog asks its extra information in ExtraBMPInfo.
     std::unique_ptr<phosphorus::TBMPInfoDlg> BMPInfoDlg;
     std::unique_ptr<phosphorus::TExtraBMPInfo> ExtraBMPInfo;

@@ -67,40 +67,21 @@ void ShellParts::addLine(const std::string& text)
 
 void ShellParts::openATable()
 {
-    TForm1& form = *mainForm_;
-    auto& coverCrops = form.control<ui::ComboBox>("CoverCropBox");
-    coverCrops.clearItems();
-    coverCrops.addItem({});
-    if (fs::exists(resolveCaseInsensitive(form.values.CropTablesDir, "CoverCropTable.dbf"))) {
-        coverCrops.addItems(readCoverCropNames(form.values.CropTablesDir));
-    }
-
-    const fs::path path(form.values.UserTablePath);
-    table_.close();
-    table_.open(path.parent_path(), path.filename().string(), TableType::Dbase);
-    auto& grid = form.control<ui::Grid>("DBGrid1");
-    grid.setSource(&gridSource_);
-    grid.setReadOnly(true);
-    grid.refresh();
-
-    form.control<ui::Button>("SearchBtn").setEnabled(true);
-    grid.show();
-    form.control<ui::Panel>("GridViewPnl").show();
-    form.control<ui::Panel>("RecordViewPnl").show();
-    form.control<ui::TabSheet>("TS_Main").setEnabled(true);
+    windows_->records->OpenATable();
 }
 
 void ShellParts::closeTable()
 {
-    table_.close();
+    windows_->records->closeTable();
 }
 
 std::string ShellParts::currentRecordField(std::string_view column)
 {
-    if (!table_.isOpen() || table_.eof() || table_.recordCount() == 0 || !table_.hasField(column)) {
+    Table& table = userTable();
+    if (!table.isOpen() || table.eof() || table.recordCount() == 0 || !table.hasField(column)) {
         return {};
     }
-    return table_.field(column).asText();
+    return table.field(column).asText();
 }
 
 std::string ShellParts::readLastCheckDate()

@@ -1,20 +1,14 @@
 // The parts of the main window as far as the shell itself provides them:
 // the crop and cover crop lists, the nutrient dialog's working tables, the
-// user table in the record grid, the results report in the report dialog,
-// the stored date of the last update check, and the replay of the input
-// choices through their boxes' handlers. The BMP dialog and the nitrogen
-// method are served by their modules in the program's windows; the
-// phosphorus method and the update run are their own modules; until those
-// modules are wired in, their parts here do nothing.
+// results report in the report dialog, the stored date of the last update
+// check, and the replay of the input choices through their boxes' handlers;
+// the user table is the record module's. The BMP dialog and the nitrogen
+// method are served by their modules in the program's windows; the update
+// run is its own module; until it is wired in, its part here does nothing.
 #pragma once
 
 #include "shell/main_window_parts.h"
 #include "shell/program_entry.h"
-#include "shell/program_forms.h"
-#include "reports/table_grid_source.h"
-#include "tables/table.h"
-
-#include <memory>
 
 namespace verdalis::shell {
 
@@ -26,7 +20,7 @@ class ShellParts : public NutrientDialogPart,
                    public RecordTablePart,
                    public UpdatePart {
 public:
-    explicit ShellParts(ui::Dialogs& dialogs) : dialogs_(dialogs), gridSource_(table_, dialogs) {}
+    explicit ShellParts(ui::Dialogs& dialogs) : dialogs_(dialogs) {}
 
     MainWindowParts parts() { return {*this, *this, *this, *this, *this, *this, *this}; }
     // The windows the parts work on; before the start-up runs.
@@ -52,7 +46,7 @@ public:
     void checkForUpdates() override {}
     void disconnect() override {}
 
-    Table& userTable() { return table_; }
+    Table& userTable() { return windows_->records->Table1(); }
 
 private:
     void rerunChange(std::string_view box);
@@ -61,8 +55,6 @@ private:
     TForm1* mainForm_ = nullptr;
     DialogForms* dialogForms_ = nullptr;
     ProgramWindows* windows_ = nullptr;
-    Table table_;
-    reports::TableGridSource gridSource_;
 };
 
 } // namespace verdalis::shell

@@ -18,12 +18,20 @@ public:
     using ShellParts::ShellParts;
 
     std::vector<std::string> calls;
-    // What the crop change does, as the test needs it.
+    // What the crop change and the methods do, as the test needs it.
     std::function<void()> onCropChange;
+    std::function<void()> onMapUnitChange;
     std::function<void()> onCalculateZorv;
+    std::function<void()> onCalculateTamb;
 
     void resetBMPInfo() override { calls.push_back("resetBMPInfo"); }
-    void soilMapUnitBoxChange() override { calls.push_back("soilMapUnitBoxChange"); }
+    void soilMapUnitBoxChange() override
+    {
+        calls.push_back("soilMapUnitBoxChange");
+        if (onMapUnitChange) {
+            onMapUnitChange();
+        }
+    }
     void cropBoxChange() override
     {
         calls.push_back("cropBoxChange");
@@ -39,7 +47,13 @@ public:
             onCalculateZorv();
         }
     }
-    void calculateTamb() override { calls.push_back("calculateTamb"); }
+    void calculateTamb() override
+    {
+        calls.push_back("calculateTamb");
+        if (onCalculateTamb) {
+            onCalculateTamb();
+        }
+    }
     void checkForUpdates() override { calls.push_back("checkForUpdates"); }
     void disconnect() override { calls.push_back("disconnect"); }
     void deleteTables() override
