@@ -73,6 +73,14 @@ bool RecordTable::ignoreMuNameWhenProcessing()
     return form_.control<ui::MenuItem>("IgnoreMuNamewhenprocessing1").checked();
 }
 
+std::string RecordTable::currentRecordField(std::string_view column)
+{
+    if (!table_.isOpen() || table_.eof() || table_.recordCount() == 0 || !table_.hasField(column)) {
+        return {};
+    }
+    return table_.field(column).asText();
+}
+
 void RecordTable::OpenATable()
 {
     auto& coverCrops = form_.control<ui::ComboBox>("CoverCropBox");

@@ -52,6 +52,8 @@ public:
     void OpenATable();
     void openATable() override { OpenATable(); }
     void closeTable() override { table_.close(); }
+    // The text of a column of the current record; empty without one.
+    std::string currentRecordField(std::string_view column) override;
     // Lets the user choose a table and opens it in place of the open one.
     void OpenBtnClick();
     // The default user table of the program folder, opened again.

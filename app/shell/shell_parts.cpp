@@ -77,11 +77,7 @@ void ShellParts::closeTable()
 
 std::string ShellParts::currentRecordField(std::string_view column)
 {
-    Table& table = userTable();
-    if (!table.isOpen() || table.eof() || table.recordCount() == 0 || !table.hasField(column)) {
-        return {};
-    }
-    return table.field(column).asText();
+    return windows_->records->currentRecordField(column);
 }
 
 std::string ShellParts::readLastCheckDate()
