@@ -17,7 +17,7 @@ DesktopProgram::~DesktopProgram()
 bool DesktopProgram::start()
 {
     windows_ = shell::createProgramWindows(services_, parts_.parts());
-    parts_.attach(*windows_.Form1, windows_.dialogs);
+    parts_.attach(windows_);
     if (application_.terminated()) {
         return false;
     }

@@ -56,6 +56,10 @@ ProgramWindows createProgramWindows(const ShellServices& services, const MainWin
         commands->PrintBtnClick();
     };
     wireInformationPrinting(windows, services);
+    windows.nutrientSources = std::make_unique<phosphorus::NutrientSourceTable>(*windows.lookups, services.dialogs);
+    windows.tamb = std::make_unique<phosphorus::TambCalculation>(
+        form, phosphorus::TambCalculation::Services{services.dialogs, services.batch, services.clock}, *windows.lookups,
+        *windows.nutrientSources, *windows.dialogs.PrintResultsDlg);
     return windows;
 }
 

@@ -3,6 +3,8 @@
 // the main window's report commands and View Tables tab on those dialogs.
 #pragma once
 
+#include "phosphorus/calculate_tamb.h"
+#include "phosphorus/nutrient_source_table.h"
 #include "reports/report_commands.h"
 #include "reports/view_tables_tab.h"
 #include "shell/program_forms.h"
@@ -19,6 +21,9 @@ struct ProgramWindows {
     std::unique_ptr<TableLookups> lookups;
     std::unique_ptr<reports::ViewTablesTab> viewTables;
     std::unique_ptr<reports::ReportCommands> reportCommands;
+    // The phosphorus rating and the source coefficients it reads.
+    std::unique_ptr<phosphorus::NutrientSourceTable> nutrientSources;
+    std::unique_ptr<phosphorus::TambCalculation> tamb;
 };
 
 ProgramWindows createProgramWindows(const ShellServices& services, const MainWindowParts& parts);

@@ -21,10 +21,16 @@ inline constexpr std::string_view firstCheckDate = "1/01/2000";
 
 } // namespace
 
-void ShellParts::attach(TForm1& mainForm, DialogForms& dialogForms)
+void ShellParts::attach(ProgramWindows& windows)
 {
-    mainForm_ = &mainForm;
-    dialogForms_ = &dialogForms;
+    mainForm_ = windows.Form1.get();
+    dialogForms_ = &windows.dialogs;
+    tamb_ = windows.tamb.get();
+}
+
+void ShellParts::calculateTamb()
+{
+    tamb_->CalculateTamb();
 }
 
 std::vector<std::string> ShellParts::cropNames()

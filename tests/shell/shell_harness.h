@@ -55,7 +55,7 @@ public:
     void start()
     {
         windows = shell::createProgramWindows(services(), parts.parts());
-        parts.attach(*windows.Form1, windows.dialogs);
+        parts.attach(windows);
         application.idle();
     }
 
