@@ -29,6 +29,14 @@ inline constexpr float explainedUpTo = 50;
 const std::string underscores35(35, '_');
 const std::string underscores25(25, '_');
 
+// A value of the source list as it was typed: the list keeps single
+// precision, whose nearest double (0.46f is 0.4600000083...) would show in
+// the pounds worked out from it.
+double asTyped(float value)
+{
+    return textToNumber(shortestSingleDecimal(value));
+}
+
 std::string fourDecimals(double value)
 {
     return formatNumber("0.####", value);
@@ -56,7 +64,7 @@ double TambCalculation::sourceContribution(const Run& run, shell::NutrientSource
     const bool entered = source.appliedAmount != shell::nutrientNotEntered;
     // A fertilizer's non-soluble term takes no rate when only pounds were
     // given; it never takes the marker of a rate not entered.
-    const double rate = entered ? source.appliedAmount : 0;
+    const double rate = entered ? asTyped(source.appliedAmount) : 0;
     double lbP2O5 = 0;
     double solubleP = 0;
     double solubleTerm = 0;
@@ -72,10 +80,12 @@ double TambCalculation::sourceContribution(const Run& run, shell::NutrientSource
             failShown(texts::incompleteSource);
         }
         // The record keeps a percentage as the fraction it stands for.
-        if (source.pctP2O5 > 1) {
-            source.pctP2O5 = static_cast<float>(source.pctP2O5 / percent);
+        double fraction = asTyped(source.pctP2O5);
+        if (fraction > 1) {
+            fraction /= percent;
+            source.pctP2O5 = static_cast<float>(fraction);
         }
-        lbP2O5 = entered && percentEntered ? double(source.appliedAmount) * source.pctP2O5 : source.lbP2O5;
+        lbP2O5 = entered && percentEntered ? rate * fraction : asTyped(source.lbP2O5);
         if (toLowerAscii(source.name).find(liquidMarker) != std::string::npos) {
             lbP2O5 *= poundsPerGallon;
         }
@@ -85,7 +95,7 @@ double TambCalculation::sourceContribution(const Run& run, shell::NutrientSource
     // A fertilizer's P2O5 is all in its soluble term: its non-soluble term
     // stays unadjusted (U = 1), whatever the sources before it were.
     double nonSolubleTerm = rate * adjustment.factor * run.runoffFraction * nonSolubleP * nonSpaf * run.sourceFactor;
-    const double appFactor = source.appMethodId != surfaceAppliedId ? double(source.appFactor) : 1;
+    const double appFactor = source.appMethodId != surfaceAppliedId ? asTyped(source.appFactor) : 1;
     solubleTerm *= appFactor;
     nonSolubleTerm *= appFactor;
 
