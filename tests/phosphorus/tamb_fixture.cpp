@@ -31,6 +31,14 @@ std::string readFile(const fs::path& path)
 std::unique_ptr<ProgramFolder> buildBundledTables()
 {
     auto folder = std::make_unique<ProgramFolder>("bundled-tables");
+    addBundledTables(*folder);
+    return folder;
+}
+
+} // namespace
+
+void addBundledTables(ProgramFolder& folder)
+{
     const fs::path data = sourceDir() / "data";
     for (const auto& tableFolder : fs::directory_iterator(data / "tables")) {
         for (const auto& entry : fs::directory_iterator(tableFolder.path())) {
@@ -40,16 +48,13 @@ std::unique_ptr<ProgramFolder> buildBundledTables()
                 continue;
             }
             const std::string table = file.substr(0, file.size() - schemaEnd.size());
-            fs::create_directories(fs::path(folder->dir()) / tableFolder.path().filename());
+            fs::create_directories(fs::path(folder.dir()) / tableFolder.path().filename());
             buildTable(entry.path(), tableFolder.path() / (table + ".csv"),
-                       fs::path(folder->dir()) / tableFolder.path().filename() / table);
+                       fs::path(folder.dir()) / tableFolder.path().filename() / table);
         }
     }
-    folder->writeFile("TableLocations.ini", readFile(data / "settings" / "TableLocations.ini"));
-    return folder;
+    folder.writeFile("TableLocations.ini", readFile(data / "settings" / "TableLocations.ini"));
 }
-
-} // namespace
 
 const ProgramFolder& bundledTables()
 {
@@ -82,18 +87,18 @@ void TambBench::calculate()
     tamb_->CalculateTamb();
 }
 
-void TambBench::choose(std::string_view comboName, const std::string& text)
+void choose(shell::TForm1& form, std::string_view comboName, const std::string& text)
 {
-    auto& combo = control<ui::ComboBox>(comboName);
+    auto& combo = form.control<ui::ComboBox>(comboName);
     if (combo.indexOf(text) == ui::noItem) {
         combo.addItem(text);
     }
     combo.setItemIndex(combo.indexOf(text));
 }
 
-void TambBench::setEdit(std::string_view name, std::string text, bool visible)
+void setEdit(shell::TForm1& form, std::string_view name, std::string text, bool visible)
 {
-    auto& edit = control<ui::Edit>(name);
+    auto& edit = form.control<ui::Edit>(name);
     edit.setText(std::move(text));
     edit.setVisible(visible);
 }

@@ -47,6 +47,13 @@ private:
     const Facts& find(const std::string& name) const { return sources.at(name); }
 };
 
+// Chooses the entry of a drop-down list, adding it when missing.
+void choose(shell::TForm1& form, std::string_view comboName, const std::string& text);
+void setEdit(shell::TForm1& form, std::string_view name, std::string text, bool visible = true);
+
+// The bundled reference tables and TableLocations.ini built into a folder.
+void addBundledTables(ProgramFolder& folder);
+
 // One main window with its inputs, the rating and the report it writes.
 class TambBench {
 public:
@@ -61,12 +68,15 @@ public:
     {
         return form_->control<T>(name);
     }
-    // Chooses the entry of a drop-down list, adding it when missing.
-    void choose(std::string_view comboName, const std::string& text);
-    void setEdit(std::string_view name, std::string text, bool visible = true);
+    void choose(std::string_view comboName, const std::string& text) { testing::choose(*form_, comboName, text); }
+    void setEdit(std::string_view name, std::string text, bool visible = true)
+    {
+        testing::setEdit(*form_, name, std::move(text), visible);
+    }
 
     // A fresh report and log, as CALCULATE starts them, and the rating.
     void calculate();
+    const TableLookups& lookups() const { return *lookups_; }
     std::vector<std::string> reportLines() const;
     std::string reportText() const;
     std::vector<std::string> logLines();
