@@ -3,6 +3,7 @@
 // stops still reports what it was given.
 #include "phosphorus/calculate_tamb.h"
 
+#include "phosphorus/tamb_arithmetic.h"
 #include "phosphorus/tamb_list_lines.h"
 #include "phosphorus/tamb_texts.h"
 #include "util/number_format.h"
@@ -125,7 +126,7 @@ void TambCalculation::reportNutrientSource(const shell::NutrientSource& source)
         // application method leaves; the report shows what was entered.
         double shown = source.lbP2O5;
         if (equalsIgnoringCase(sources_.GetFertilizerType(source.name), "Manure")
-            && static_cast<float>(sources_.GetFertilizerP205(source.name)) != source.lbP2O5) {
+            && toSingle(sources_.GetFertilizerP205(source.name)) != source.lbP2O5) {
             shown /= 2 - sources_.GetFertilizerP205Factor(source.name, textToInteger(source.appMethodId));
         }
         report(sourceLine("Lb P2O5:", formatNumber("0.###", shown) + " lb"));

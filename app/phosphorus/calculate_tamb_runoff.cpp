@@ -32,7 +32,7 @@ void TambCalculation::surfaceSoilTest(Run& run)
 {
     const std::string& index = editText("SoilTestP1ED");
     const std::string factor = weightVolumeFactor("WVRED1");
-    run.m3p = static_cast<float>(textToNumber(index) * mehlichPerIndex / textToNumber(factor));
+    run.m3p = toSingle(textToNumber(index) * mehlichPerIndex / textToNumber(factor));
     detail("PI_Surface = " + index);
     detail((editText("WVRED1").empty() ? "WV_Factor (DATABASE) = " : "WV_Factor (USER) = ") + factor);
     detail("M3P = (PI_Surface * 1.2) / WV_Factor");
@@ -70,7 +70,7 @@ void TambCalculation::bmpFactors(Run& run)
         }
         const double value = textToNumber(factor);
         if (id != grassedWaterwayId) {
-            run.sourceFactor = static_cast<float>(run.sourceFactor * value);
+            run.sourceFactor = toSingle(run.sourceFactor * value);
         }
         run.overallFactor *= value;
     }
@@ -94,7 +94,7 @@ void TambCalculation::bufferFactor(Run& run)
         tableValue(bmpFactorTable, deliveryColumn, "BMP_Type", "Buffer", "P_MinBufferWidth", std::to_string(widthClass));
     const double value = textToNumber(factor);
     run.overallFactor *= value;
-    run.sourceFactor = static_cast<float>(run.sourceFactor * value);
+    run.sourceFactor = toSingle(run.sourceFactor * value);
     detail("BMPName :  Buffer Type");
     detail("     Type :  Buffer");
     detail("     Total Actual Width = " + std::to_string(width));
@@ -112,7 +112,7 @@ void TambCalculation::particulateP(Run& run)
     if (soilLoss.empty()) {
         failShown(texts::noSoilLoss);
     }
-    record().PartPValue = static_cast<float>(textToNumber(soilLoss) * run.totalPFactor * textToNumber(deliveryFactor)
+    record().PartPValue = toSingle(textToNumber(soilLoss) * run.totalPFactor * textToNumber(deliveryFactor)
                                              * run.overallFactor * textToNumber(record().mapUnit.FePFactor));
     detail("PartPDelFact = " + deliveryFactor);
     detail("PartP = " + formatNumber("0.###", record().PartPValue));
@@ -162,7 +162,7 @@ void TambCalculation::curveNumberRunoff(Run& run)
         failCollected(texts::cnAdjEmpty(hydrology.CN_ID, muKey));
     }
     const shell::CountyValues& county = record().county;
-    run.runoffVolume = static_cast<float>(textToNumber(county.CN_RO_Slope)
+    run.runoffVolume = toSingle(textToNumber(county.CN_RO_Slope)
                                           * std::exp(textToNumber(county.CN_RO_ExpFact) * textToNumber(hydrology.CN_Adj)));
     detail("CN_ID = " + hydrology.CN_ID);
     detail("CN Adj = " + hydrology.CN_Adj);
@@ -182,7 +182,7 @@ void TambCalculation::drainageModelRunoff(Run& run)
         failShown(texts::noDrainageSizes);
     }
     const shell::TambCropValues& crop = record().tambCrop;
-    run.drainageIndex = static_cast<float>(
+    run.drainageIndex = toSingle(
         drainageIndex(textToNumber(record().mapUnit.TP_Minus_12), textToNumber(depth), textToNumber(spacing)));
     if (record().expert.RunoffVolumeUser != shell::notEntered) {
         run.runoffVolume = record().expert.RunoffVolumeUser;
@@ -203,7 +203,7 @@ void TambCalculation::drainageModelRunoff(Run& run)
         text += "RunoffVolume = DMRO_E / [ (DMRO_F + DrainageIndex)^DMRO_G ]";
         failCollected(text);
     }
-    run.runoffVolume = static_cast<float>(volume);
+    run.runoffVolume = toSingle(volume);
     detail("TP_Minus_12 = " + record().mapUnit.TP_Minus_12);
     detail("DMRO_E = " + crop.DMRO_E);
     detail("DMRO_F = " + crop.DMRO_F);

@@ -83,7 +83,7 @@ double TambCalculation::sourceContribution(const Run& run, shell::NutrientSource
         double fraction = asTyped(source.pctP2O5);
         if (fraction > 1) {
             fraction /= percent;
-            source.pctP2O5 = static_cast<float>(fraction);
+            source.pctP2O5 = toSingle(fraction);
         }
         lbP2O5 = entered && percentEntered ? rate * fraction : asTyped(source.lbP2O5);
         if (toLowerAscii(source.name).find(liquidMarker) != std::string::npos) {
@@ -100,11 +100,11 @@ double TambCalculation::sourceContribution(const Run& run, shell::NutrientSource
     nonSolubleTerm *= appFactor;
 
     detail(" Description = " + source.name);
-    detail("     Nutrient App Rate = " + formatGeneral(source.appliedAmount));
+    detail("     Nutrient App Rate = " + shortestSingleDecimal(source.appliedAmount));
     detail("     lb_P2O5 = " + formatGeneral(lbP2O5));
     if (!equalsIgnoringCase(type, fertilizerType)) {
-        detail("     lb_P2O5_User = " + formatGeneral(source.lbP2O5));
-        if (source.lbP2O5 != shell::nutrientNotEntered && source.lbP2O5 != static_cast<float>(lbP2O5)) {
+        detail("     lb_P2O5_User = " + shortestSingleDecimal(source.lbP2O5));
+        if (source.lbP2O5 != shell::nutrientNotEntered && source.lbP2O5 != toSingle(lbP2O5)) {
             const double kept = sources_.GetFertilizerP205Factor(source.name, textToInteger(source.appMethodId));
             detail("     (**LB_P2O5_User includes an additional " + formatNumber("0.##", (1 - kept) * percent) + "% ");
             detail("       added to the value entered by the user.)");

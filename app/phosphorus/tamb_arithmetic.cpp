@@ -2,9 +2,11 @@
 
 #include "shell/assessment_record.h"
 #include "util/number_format.h"
+#include "util/number_text.h"
 
 #include <array>
 #include <cmath>
+#include <limits>
 
 namespace verdalis::phosphorus {
 
@@ -30,6 +32,14 @@ inline constexpr float mediumUpTo = 50;
 inline constexpr float highUpTo = 100;
 
 } // namespace
+
+float toSingle(double value)
+{
+    if (std::isfinite(value) && std::fabs(value) > std::numeric_limits<float>::max()) {
+        throw ConversionError("Floating point overflow");
+    }
+    return static_cast<float>(value);
+}
 
 float componentIndex(double pounds)
 {
@@ -85,7 +95,7 @@ std::optional<double> realPower(double base, double exponent)
 
 UserAdjustment userAdjustment(float entered, double tableLb)
 {
-    if (entered == shell::nutrientNotEntered || entered == static_cast<float>(tableLb)) {
+    if (entered == shell::nutrientNotEntered || entered == toSingle(tableLb)) {
         return {};
     }
     if (tableLb == 0) {

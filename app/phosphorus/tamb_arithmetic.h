@@ -16,6 +16,10 @@ inline constexpr double mehlichPerIndex = 1.2;
 // this, is lb P/ac.
 inline constexpr double waterPoundsDivisor = 4.415;
 
+// A value held in single precision, as the record keeps its results; a
+// finite value beyond that range raises ConversionError (an overflow).
+float toSingle(double value);
+
 // The index of a component of P pounds per acre: 4 lb/ac is 100, rounded to
 // the nearest whole number with halves going to the even neighbour (0.5
 // lb/ac is 12.5, shown as 12). Raises ConversionError for a value that is

@@ -255,6 +255,16 @@ TEST_F(CalculateTamb, LeachatePowerWithoutARealValueIsARunTimeError)
     EXPECT_FALSE(bench.shown("LeachatePAssessLBL"));
 }
 
+TEST_F(CalculateTamb, ValuesBeyondSinglePrecisionAreAnErrorNotAnOverflow)
+{
+    bench.setEdit("SoilLossED", "1e300");
+    EXPECT_THROW(bench.calculate(), ConversionError);
+    bench.setEdit("SoilLossED", "3");
+    bench.record().mapUnit.WV_Factor = "0";
+    EXPECT_THROW(bench.calculate(), ConversionError);
+    EXPECT_FALSE(bench.shown("PartPAssessLBL"));
+}
+
 TEST_F(CalculateTamb, DrainageFlagOtherThanZeroOrOneGetsAMessageInsteadOfTheDrainageModel)
 {
     bench.record().mapUnit.DrainageFlag = "";
