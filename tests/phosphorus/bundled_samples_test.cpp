@@ -108,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(BundledSamples, SampleReports,
 
 // The program's own windows on the bundled tables, started as the program
 // entry starts them, with every part the shell serves.
-class ProgramOnBundledTables : public ::testing::Test {
+class ProgramOnBundledTables : public ::testing::Test, protected ScriptedServices {
 protected:
     void SetUp() override
     {
@@ -117,8 +117,7 @@ protected:
         using namespace std::chrono;
         clock.set({year{2015} / March / day{9}, hours{9}});
         processes.setRunning({folder.executable()});
-        windows = shell::createProgramWindows(
-            {dialogs, application, processes, clock, batch, folder.executable(), pdfWriter}, parts.parts());
+        windows = shell::createProgramWindows(services(folder.executable()), parts.parts());
         parts.attach(windows);
         application.idle();
     }
@@ -134,12 +133,6 @@ protected:
     }
 
     ProgramFolder folder{"tamb-program"};
-    ui::ScriptedDialogs dialogs;
-    ui::ScriptedApplication application;
-    ui::ScriptedProcesses processes;
-    ui::ScriptedClock clock;
-    ui::BatchState batch;
-    reports::ScriptedPdfWriter pdfWriter;
     shell::ShellParts parts{dialogs};
     shell::ProgramWindows windows;
 };

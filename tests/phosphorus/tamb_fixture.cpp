@@ -69,9 +69,7 @@ TambBench::TambBench(phosphorus::NutrientSourceFacts* sourceFacts)
 {
     using namespace std::chrono;
     clock.set({year{2015} / March / day{9}, hours{14} + minutes{5} + seconds{7}});
-    const shell::ShellServices services{dialogs, application, processes, clock, batch, bundledTables().executable(),
-                                        pdfWriter};
-    form_ = std::make_unique<shell::TForm1>(services, parts_.parts());
+    form_ = std::make_unique<shell::TForm1>(services(bundledTables().executable()), parts_.parts());
     report_ = std::make_unique<reports::TPrintResultsDlg>(dialogs, application, pdfWriter);
     lookups_ = std::make_unique<TableLookups>(dirs_, dialogs, batch);
     bundledSources_ = std::make_unique<phosphorus::NutrientSourceTable>(*lookups_, dialogs);

@@ -54,8 +54,23 @@ void setEdit(shell::TForm1& form, std::string_view name, std::string text, bool 
 // The bundled reference tables and TableLocations.ini built into a folder.
 void addBundledTables(ProgramFolder& folder);
 
+// The scripted services a main window of these tests runs on.
+struct ScriptedServices {
+    shell::ShellServices services(const std::string& executable)
+    {
+        return {dialogs, application, processes, clock, batch, executable, pdfWriter};
+    }
+
+    ui::ScriptedDialogs dialogs;
+    ui::ScriptedApplication application;
+    ui::ScriptedProcesses processes;
+    ui::ScriptedClock clock;
+    ui::BatchState batch;
+    reports::ScriptedPdfWriter pdfWriter;
+};
+
 // One main window with its inputs, the rating and the report it writes.
-class TambBench {
+class TambBench : public ScriptedServices {
 public:
     // With `sourceFacts` the rating reads the sources' coefficients from it,
     // otherwise from the bundled NutrientSources.db.
@@ -86,13 +101,6 @@ public:
     std::string reportLineStarting(std::string_view start) const;
     // The number after the first report line start that a number follows.
     std::optional<double> reportNumber(std::string_view start) const;
-
-    ui::ScriptedDialogs dialogs;
-    ui::ScriptedApplication application;
-    ui::ScriptedProcesses processes;
-    ui::ScriptedClock clock;
-    ui::BatchState batch;
-    reports::ScriptedPdfWriter pdfWriter;
 
 private:
     ProgramDirs dirs_;
