@@ -52,21 +52,21 @@ void TambCalculation::bmpFactors(Run& run)
         detail("Number of BMPs = " + std::to_string(bmp.BMPCount));
     }
     bool bufferSelected = false;
-    std::string factor = "1";
     for (size_t i = 0; i < bmp.BMPList.size(); ++i) {
         const std::string id(lineValue(bmp.BMPList[i]));
-        if (id == constructedWetlandId) {
-            run.runoffFactor = textToNumber(tableValue(bmpFactorTable, deliveryColumn, "BMP_ID", id));
-        }
-        if (id != grassFilterStripId && id != treeShrubBufferId) {
+        // The buffers' common factor follows from their total width.
+        std::string factor = "1";
+        if (id == grassFilterStripId || id == treeShrubBufferId) {
+            bufferSelected = true;
+        } else {
             factor = tableValue(bmpFactorTable, deliveryColumn, "BMP_ID", id);
+            if (id == constructedWetlandId) {
+                run.runoffFactor = textToNumber(factor);
+            }
             detail("BMP Name :  " + std::string(lineName(bmp.BMPList[i])));
             detail("     ID :  " + id);
             detail("     Type :  " + std::string(listValue(bmp.BMPTypeList, i)));
             detail("     P_Deliv_Frac = " + factor);
-        } else {
-            factor = "1";
-            bufferSelected = true;
         }
         const double value = textToNumber(factor);
         if (id != grassedWaterwayId) {
