@@ -4,6 +4,7 @@
 // nutrient values, and the results the two methods write back.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -91,6 +92,16 @@ struct NitrogenResults {
           N_Lost_After_BMP = 0, Total_N_Lost = 0;
 };
 
+// The phosphorus rating as far as the last calculation got: the index of
+// each component it finished and, once reached, the Total P Rating (the sum
+// of the four indexes) with its rating word ("Low", "Medium", "High", "Very
+// High", or "HIGH" from the subsoil test). Empty after every output reset.
+struct PhosphorusResults {
+    std::optional<float> ParticulateIndex, SolubleIndex, LeachateIndex, SourceIndex;
+    std::optional<float> TotalPRating;
+    std::string RatingWord;
+};
+
 struct AssessmentRecord {
     CalculationType calculationType = CalculationType::None;
     CountyValues county;
@@ -104,6 +115,7 @@ struct AssessmentRecord {
     NutrientSummary nutrients;
     NitrogenResults nitrogen;
     float PartPValue = 0;
+    PhosphorusResults phosphorus;
 };
 
 } // namespace verdalis::shell

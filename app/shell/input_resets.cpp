@@ -102,6 +102,7 @@ void TForm1::ResetZorvCalculationOutputs()
 void TForm1::ResetTambCalculationOutputs()
 {
     record.PartPValue = 0;
+    record.phosphorus = {};
     control<ui::Label>("TambExtraMsg1").hide();
     auto& header = control<ui::Label>("TambHeaderlbl");
     header.hide();

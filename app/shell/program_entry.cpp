@@ -122,6 +122,9 @@ ProgramWindows createProgramWindows(const ShellServices& services, const MainWin
         [&recordTable = parts.recordTable](std::string_view column) {
             return recordTable.currentRecordField(column);
         });
+    windows.tamb = std::make_unique<phosphorus::TambCalculation>(
+        form, phosphorus::TambCalculation::Services{services.dialogs, services.batch, services.clock}, *windows.lookups,
+        windows.dialogs.EnterInfoDlg->sourceFacts(), *windows.dialogs.PrintResultsDlg);
 
     windows.recordLoading = std::make_unique<SavedChoicesLoader>(*windows.bmpChoice, *windows.nutrientApplications);
     windows.records =

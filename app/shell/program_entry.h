@@ -13,6 +13,7 @@
 #include "phosphorus/soil_inputs.h"
 #include "records/list_processing.h"
 #include "records/record_table.h"
+#include "phosphorus/calculate_tamb.h"
 #include "reports/report_commands.h"
 #include "reports/view_tables_tab.h"
 #include "shell/program_forms.h"
@@ -45,6 +46,8 @@ struct ProgramWindows {
     // The user table in the record grid, and the list runs on it.
     std::unique_ptr<records::RecordTable> records;
     std::unique_ptr<records::ListProcessing> listProcessing;
+    // The phosphorus rating.
+    std::unique_ptr<phosphorus::TambCalculation> tamb;
 };
 
 ProgramWindows createProgramWindows(const ShellServices& services, const MainWindowParts& parts);

@@ -38,6 +38,13 @@ void ShellParts::calculateZorv()
     }
 }
 
+void ShellParts::calculateTamb()
+{
+    if (windows_ != nullptr) {
+        windows_->tamb->CalculateTamb();
+    }
+}
+
 std::vector<std::string> ShellParts::cropNames()
 {
     return dialogForms_->EnterInfoDlg->cropNames();

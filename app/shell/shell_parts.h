@@ -2,8 +2,8 @@
 // the crop and cover crop lists, the nutrient dialog's working tables, the
 // results report in the report dialog, the stored date of the last update
 // check, and the replay of the input choices through their boxes' handlers;
-// the user table is the record module's. The BMP dialog and the nitrogen
-// method are served by their modules in the program's windows; the update
+// the user table is the record module's. The BMP dialog and the two
+// methods are served by their modules in the program's windows; the update
 // run is its own module; until it is wired in, its part here does nothing.
 #pragma once
 
@@ -35,7 +35,7 @@ public:
     void cropBoxChange() override { rerunChange("CropBox"); }
     void cropBox2Change() override { rerunChange("CropBox2"); }
     void calculateZorv() override;
-    void calculateTamb() override {}
+    void calculateTamb() override;
     void clear() override;
     void addLine(const std::string& text) override;
     void openATable() override;
