@@ -5,6 +5,8 @@
 // identification, location, soil, drainage, hydrology, crops, nutrients.
 #include "shell/control_layout.h"
 #include "shell/main_form.h"
+
+#include <algorithm>
 #include "shell/shell_texts.h"
 
 namespace verdalis::shell {
@@ -17,7 +19,9 @@ namespace {
 inline constexpr ui::Geometry windowGeometry{0, 0, 1280, 800};
 inline constexpr int toolbarHeight = 40;
 inline constexpr int firstCroppingYear = 1980;
-inline constexpr int lastCroppingYear = 2015;
+// The list reaches at least this year, and the current year when that is
+// later, so that a full reset can always select the year a planner works in.
+inline constexpr int lastListedCroppingYear = 2015;
 
 // The Main tab's columns.
 inline constexpr int column1 = 8;
@@ -169,7 +173,8 @@ void TForm1::buildInputGroups(ui::Control& tab)
     auto& identification = groupBox(tab, "GroupBox1", "Identification", {column1, groupsTop, 290, 150});
     label(identification, "CroppingYearLBL", "Calendar Year", 10, 26, 110);
     auto& years = comboBox(identification, "CroppingYearBox", ComboStyle::DropDownList, 125, 22, 155);
-    for (int year = firstCroppingYear; year <= lastCroppingYear; ++year) {
+    const int currentYear = static_cast<int>(services_.clock.today().year());
+    for (int year = firstCroppingYear; year <= std::max(lastListedCroppingYear, currentYear); ++year) {
         years.addItem(std::to_string(year));
     }
     label(identification, "TractNumLBL", "Tract Number", 10, 56, 110);

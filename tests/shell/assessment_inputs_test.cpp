@@ -315,11 +315,30 @@ TEST_F(AssessmentInputs, ResetOutsideTheListedYearsLeavesTheYearEmpty)
 {
     using namespace std::chrono;
     combo("CroppingYearBox").setItemIndex(3);
-    shell.clock.setToday(year{2026} / December / day{10});
+    shell.clock.setToday(year{2016} / January / day{1});
     shell.form().ResetAllValues(true, true);
     EXPECT_EQ(combo("CroppingYearBox").itemIndex(), ui::noItem);
     EXPECT_THAT(shell.dialogs.messageTexts(), ElementsAre("Cropping Year is not valid."));
     EXPECT_EQ(combo("CroppingYearBox").items().size(), 36u);
+}
+
+// A program started after the last listed year lists every year up to the
+// current one, so choosing a county selects this year without a message.
+TEST(CroppingYears, ReachTheCurrentYear)
+{
+    using namespace std::chrono;
+    ProgramFolder folder("cropping-years");
+    folder.addCompleteProgram();
+    ShellHarness shell(folder.executable());
+    shell.clock.setToday(year{2026} / December / day{10});
+    shell.start();
+    auto& years = shell.control<ui::ComboBox>("CroppingYearBox");
+    ASSERT_EQ(years.items().size(), 47u);
+    EXPECT_EQ(years.items().front(), "1980");
+    shell.dialogs.clearRecords();
+    shell.form().ResetAllValues(true, true);
+    EXPECT_EQ(years.text(), "2026");
+    EXPECT_THAT(shell.dialogs.messageTexts(), IsEmpty());
 }
 
 TEST_F(AssessmentInputs, CalculationLogKeepsTheFormatOfThePreviousLineForAPlainLine)
