@@ -3,6 +3,7 @@
 
 #include "records/record_texts.h"
 #include "shell/reference_lists.h"
+#include "shell/user_input_table.h"
 #include "util/case_insensitive_path.h"
 #include "util/field_split.h"
 #include "util/text_case.h"
@@ -130,6 +131,16 @@ void RecordTable::OpenBtnClick()
 void RecordTable::reopenUserTable()
 {
     form_.values.UserTablePath = form_.values.UserTablesDir + "/" + std::string(texts::userTableName);
+    OpenATable();
+}
+
+void RecordTable::ClearTable1Click()
+{
+    if (!dialogs_.confirm(texts::confirmClearTable)) {
+        return;
+    }
+    table_.close();
+    form_.values.UserTablePath = shell::CreateNewUserInputTable(form_.values.UserTablesDir, texts::userTableName);
     OpenATable();
 }
 

@@ -58,6 +58,9 @@ public:
     void OpenBtnClick();
     // The default user table of the program folder, opened again.
     void reopenUserTable();
+    // After the user's Yes: the user table recreated empty and opened. The
+    // names of the records it held stay listed until the next start.
+    void ClearTable1Click();
 
     void SaveBtnClick();
     void NewRecordBtnClick();

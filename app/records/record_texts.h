@@ -11,6 +11,8 @@ inline constexpr std::string_view userTableName = "UserInputs.dbf";
 inline constexpr std::string_view openFilter = "DBase (*.dbf)|*.dbf|Paradox (*.db)|*.db|ASCII Text (*.txt)|*.txt";
 inline constexpr std::string_view doesNotExist = " does not exist.";
 inline constexpr std::string_view confirmDelete = "Delete record?";
+inline constexpr std::string_view confirmClearTable =
+    "Are you sure you want to DELETE your current UserInputs Table?\nYou will lose any saved information.";
 
 // Saving.
 inline constexpr std::string_view notEnoughToSave = "Not enough information to SAVE.";

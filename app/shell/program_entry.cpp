@@ -129,6 +129,7 @@ ProgramWindows createProgramWindows(const ShellServices& services, const MainWin
     windows.recordLoading = std::make_unique<SavedChoicesLoader>(*windows.bmpChoice, *windows.nutrientApplications);
     windows.records =
         std::make_unique<records::RecordTable>(form, services, *windows.lookups, *windows.recordLoading);
+    windows.viewTables->onClearUserTable = [records = windows.records.get()] { records->ClearTable1Click(); };
     windows.listProcessing = std::make_unique<records::ListProcessing>(
         *windows.records, form, services, *windows.dialogs.PrintResultsDlg, *windows.dialogs.PasswordDlg,
         *windows.dialogs.ProcessListMsg);

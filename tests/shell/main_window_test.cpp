@@ -1,6 +1,8 @@
 // Tabs, the drainage help, resizing and closing of the main window.
 #include "password_script.h"
 #include "shell_harness.h"
+#include "shell/user_input_table.h"
+#include "tables/table.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -105,6 +107,34 @@ TEST_F(MainWindow, ReportAndPrintButtonsReachTheReportsCommands)
     ASSERT_TRUE(chooseTab("TS_ViewTables"));
     EXPECT_FALSE(shell.control<ui::Label>("PrintLBL4").visible());
     EXPECT_TRUE(shell.control<ui::Button>("CropsBtn").visible());
+}
+
+TEST_F(MainWindow, ClearTableRecreatesTheUserTableEmptyAfterTheUsersYes)
+{
+    const std::string userTables = folder.path("UserTables");
+    shell::CreateNewUserInputTable(userTables, "UserInputs.dbf");
+    {
+        Table table;
+        table.open(userTables, "UserInputs.dbf", TableType::Dbase);
+        table.append();
+        table.field("RecordName").setText("Kept");
+        table.post();
+    }
+    start();
+    auto& clear = shell.control<ui::MenuItem>("UserInputsClearItem");
+    const std::string question =
+        "Are you sure you want to DELETE your current UserInputs Table?\nYou will lose any saved information.";
+
+    shell.dialogs.answer(ui::Answer::No);
+    ASSERT_TRUE(clear.userClick());
+    EXPECT_EQ(shell.parts.userTable().recordCount(), 1u);
+
+    shell.dialogs.answer(ui::Answer::Yes);
+    ASSERT_TRUE(clear.userClick());
+    EXPECT_THAT(shell.dialogs.messageTexts(), ElementsAre(question, question));
+    EXPECT_TRUE(shell.parts.userTable().isOpen());
+    EXPECT_EQ(shell.parts.userTable().recordCount(), 0u);
+    EXPECT_TRUE(shell.control<ui::TabSheet>("TS_Main").enabled());
 }
 
 TEST_F(MainWindow, MissingDocumentIsReportedAndTheCursorRestored)
