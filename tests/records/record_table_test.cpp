@@ -29,6 +29,7 @@ protected:
         shell.form().record.nitrogen.Total_N_Lost = 42.5f;
         shell.form().record.bmp.BMPAcres = 12.5f;
         shell.form().record.bmp.BMPs = "1,4";
+        shell.form().record.bmp.BMPWidths = "30,-1";
     }
 
     // Answers whether the save ended without an error.
@@ -69,9 +70,14 @@ TEST_F(UserTableRecords, ASavedRecordComesBackIntoTheInputsThroughTheChangeHandl
     changes.clear();
     shell.dialogs.answerText("field a");
     ASSERT_TRUE(click("GetRecordBtn"));
-    EXPECT_THAT(changes, ElementsAre("county Birch", "map unit MfB: Marlow loam"));
-    EXPECT_THAT(shell.parts.calls, Contains("cropBoxChange"));
-    EXPECT_THAT(shell.parts.calls, Contains("cropBox2Change"));
+    EXPECT_THAT(changes,
+                ElementsAre("county Birch", "map unit MfB: Marlow loam", "crop Corn", "phosphorus crop Wheat"));
+    EXPECT_EQ(shell.form().record.county.LKey, "1");
+    EXPECT_EQ(shell.form().record.mapUnit.MUKey, "1001");
+    EXPECT_EQ(shell.form().record.zorvCrop.ZorvCropCode, "2") << "the nitrogen crop's values were looked up";
+    EXPECT_EQ(shell.form().record.tambCrop.CN_CropID, "5") << "the phosphorus crop's values were looked up";
+    EXPECT_EQ(shell.form().record.bmp.BMPs, "1,4");
+    EXPECT_EQ(shell.form().record.bmp.BMPWidths, "30,-1");
     EXPECT_EQ(boxText("CropBox"), "Corn");
     EXPECT_EQ(boxText("CropBox2"), "Wheat");
     EXPECT_EQ(editText("AcresBox"), "25");
@@ -225,8 +231,9 @@ TEST_F(UserTableRecords, FetchingAnUnknownNameLeavesTheCursorAndOpeningLoadsNoth
 
     shell.dialogs.answerText("Field AB");
     ASSERT_TRUE(click("GetRecordBtn"));
-    EXPECT_THAT(changes, ElementsAre("county Alder", "map unit MfB: Marlow loam"))
+    EXPECT_THAT(changes, ElementsAre("county Alder", "map unit MfB: Marlow loam", "crop Corn"))
         << "fetching the current record loads it again";
+    EXPECT_EQ(shell.form().record.mapUnit.MUKey, "2001") << "the map unit of the record's county";
 }
 
 TEST_F(UserTableRecords, DeletingAsksFirstAndTakesTheNameOffTheList)

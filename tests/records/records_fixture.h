@@ -1,12 +1,14 @@
-// A program folder with a user table and the reference tables record
-// loading looks up, and the main window on scripted services with the
-// input change handlers of the other modules played by recorders: the
-// county change lists the county's map units and sets its location key,
-// the map unit change shows the drainage group for a drained soil.
+// A program folder with a user table and the reference tables the input
+// change handlers and record loading read: county Birch (key 1) with the
+// undrained map unit MfB and the drained TwB, county Alder (key 2) with MfB;
+// the crops Wheat, Corn and Alfalfa without tillage, each with its curve
+// numbers and drainage coefficients; a buffer and a strip cropping BMP. The main window runs its real change
+// handlers, which the fixture observes in `changes`.
 #pragma once
 
 #include "records/list_processing.h"
 #include "shell/user_input_table.h"
+#include "input_tables.h"
 #include "shell_harness.h"
 #include "table_rows.h"
 
@@ -55,11 +57,44 @@ protected:
     {
         folder.addCompleteProgram();
         folder.writeFile("TableLocations.ini",
-                         "[TableLocations]\r\nSoil_Mapunits.db=\\CountyTables\r\nCrops.db=\\CropTables\r\n"
-                         "Tillage.db=\\UserTables\r\n"
+                         "[TableLocations]\r\nCounty_Stations.db=\\CountyTables\r\nSoil_Mapunits.db=\\CountyTables\r\n"
+                         "Surface_SolPEq.db=\\CountyTables\r\nSubsoil_SolPEq.db=\\CountyTables\r\n"
+                         "Crops.db=\\CropTables\r\nCurve_Number.db=\\CropTables\r\nTillage.db=\\UserTables\r\n"
+                         "BMP_List.db=\\BMPrelated\r\n"
                          "[Version Changes]\r\nVersionType=Public\r\nVersionNum=2.5\r\nVersionDate=12/10/2026\r\n");
-        folder.addTable("CountyTables", "Soil_Mapunits.db", {"LKey", "MUSYM", "MUName"},
-                        {{"1", "MfB", "Marlow loam"}, {"1", "TwB", "Tweed silt"}, {"2", "MfB", "Marlow loam"}});
+        const std::vector<std::string> coefficients{"0.1", "0.2", "0.3", "0.4", "0.5", "0.6", "0.7"};
+        std::vector<std::vector<std::string>> stations;
+        for (const auto& [county, locationKey] : {std::pair{"Birch", "1"}, std::pair{"Alder", "2"}}) {
+            for (const char* drainageCrop : {"1", "2"}) {
+                std::vector<std::string> row{county, locationKey, "40", "0.06", "0.06", drainageCrop};
+                row.insert(row.end(), coefficients.begin(), coefficients.end());
+                stations.push_back(std::move(row));
+            }
+        }
+        folder.addTable("CountyTables", "County_Stations.db",
+                        {"County", "LKey", "AnnPPT", "CN_RO_Slope", "CN_RO_ExpFact", "DrnModCropID", "DMRO_E",
+                         "DMRO_F", "DMRO_G", "DMLch_A", "DMLch_B", "DMLch_C", "DMLch_D"},
+                        stations);
+        folder.addTable("CountyTables", "Soil_Mapunits.db", mapUnitColumns,
+                        {{"1", "MfB", "Marlow loam", "1001", "6", "0", "13", "75", "1.25", "0.9", "1.2", "0.45", "2",
+                          "2", "Y", "2"},
+                         {"1", "TwB", "Tweed silt", "1002", "7", "1", "22", "90", "1", "0.9", "0.9", "0.35", "2", "2",
+                          "N", "3"},
+                         {"2", "MfB", "Marlow loam", "2001", "6", "0", "13", "75", "1.25", "0.9", "1.2", "0.45", "2",
+                          "2", "Y", "2"}});
+        folder.addTable("CountyTables", "Surface_SolPEq.db", {"SurfaceSolPID", "Sur_CurveSlope"}, {{"2", "0.0055"}});
+        folder.addTable("CountyTables", "Subsoil_SolPEq.db", {"SubsoilSolP_ID", "Subsur_CurveSlope"},
+                        {{"2", "0.0045"}});
+        folder.addTable("CropTables", "Crops.db",
+                        {"Harlwig_Crop_Name", "Crop_Code", "TillageFlag", "CropType", "CN_CropID", "DrnMod_CropID"},
+                        {{"Wheat", "1", "0", "Field Crop", "5", "2"},
+                         {"Corn", "2", "0", "Field Crop", "1", "1"},
+                         {"Alfalfa", "3", "0", "Hay", "2", "2"}});
+        folder.addTable("CropTables", "Curve_Number.db", {"CN_CropID", "Tillage_ID", "HC"},
+                        {{"5", "0", "good"}, {"5", "0", "fair"}, {"5", "0", "poor"}, {"1", "0", "good"},
+                         {"2", "0", "good"}});
+        folder.addTable("BMPrelated", "BMP_List.db", {"BMP Description", "BMP_ID", "BMP_Type", "Need Width"},
+                        {{"Grass Filter Strip", "1", "Buffer", "1"}, {"Contour Strip Cropping", "4", "Erosion Control", "0"}});
         shell::CreateNewUserInputTable(folder.path("UserTables"), "UserInputs.dbf");
     }
 
@@ -69,8 +104,10 @@ protected:
     {
         shell.start();
         ASSERT_TRUE(shell.form().startupComplete());
-        shell.control<ui::ComboBox>("CountyBox").onChange = [this] { countyChange(); };
-        shell.parts.onMapUnitChange = [this] { mapUnitChange(); };
+        observeChanges("CountyBox", "county ");
+        observeChanges("SoilMapUnitBox", "map unit ");
+        observeChanges("CropBox", "crop ");
+        observeChanges("CropBox2", "phosphorus crop ");
         shell.dialogs.clearRecords();
         shell.parts.calls.clear();
     }
@@ -94,22 +131,17 @@ protected:
     ProgramFolder folder;
     ShellHarness shell{folder.executable()};
 
-private:
-    void countyChange()
+    // Notes each change of the box with its entry, then runs the box's own
+    // handler.
+    void observeChanges(std::string_view boxName, std::string note)
     {
-        const std::string county = boxText("CountyBox");
-        changes.push_back("county " + county);
-        auto& mapUnits = shell.control<ui::ComboBox>("SoilMapUnitBox");
-        mapUnits.clearItems();
-        mapUnits.addItems({"MfB: Marlow loam", "TwB: Tweed silt"});
-        shell.form().record.county.LKey = county == "Birch" ? "1" : "2";
-    }
-    void mapUnitChange()
-    {
-        changes.push_back("map unit " + boxText("SoilMapUnitBox"));
-        if (boxText("SoilMapUnitBox").starts_with("TwB")) {
-            shell.control<ui::GroupBox>("DrainageGB").show();
-        }
+        auto& box = shell.control<ui::ComboBox>(boxName);
+        box.onChange = [this, &box, note = std::move(note), handler = box.onChange] {
+            changes.push_back(note + box.text());
+            if (handler) {
+                handler();
+            }
+        };
     }
 };
 

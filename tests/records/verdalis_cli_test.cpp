@@ -62,13 +62,16 @@ TEST_F(VerdalisCli, RunsAListInBatchAndWritesTheThreeOutputsBesideIt)
                                quoted(folder.dir()));
     EXPECT_EQ(result.status, 0);
     EXPECT_THAT(result.out, HasSubstr("Processing Lost county...\nProcessing No type...\n"));
-    EXPECT_THAT(result.out, HasSubstr("TOTAL ERRORS FOUND = 1\n"));
+    // The record without a type goes on to the calculation, which finds
+    // nothing to calculate.
+    EXPECT_THAT(result.out, HasSubstr("TOTAL ERRORS FOUND = 2\n"));
     for (const char* output : {"Verdalis_BatchTable.dbf", "Verdalis_BatchFile.txt", "Verdalis_BatchERRORfile.txt"}) {
         EXPECT_TRUE(folder.exists(std::string("lists/") + output)) << output;
     }
     const auto results = readRecords(folder.path("lists/Verdalis_BatchTable.dbf"));
     ASSERT_EQ(results.size(), 2u);
     EXPECT_EQ(results[0].at("Error_Dtld"), "Error in County Name\r\n     Mistwood\r\nis INVALID");
+    EXPECT_EQ(results[1].at("Error"), "Calculation Error");
 }
 
 TEST_F(VerdalisCli, CalculatesOneSavedRecordAndPrintsTheReport)
