@@ -419,7 +419,7 @@ void ZorvCalculation::showTotal()
 void ZorvCalculation::showChart()
 {
     ui::BarChartData chart = nitrogenFlowChart(form_.record.nitrogen);
-    report_.setReportChart(chart);
+    report_.addReportChart(chart);
     auto& view = form_.control<ui::BarChart>(nitrogenChartName);
     view.setData(std::move(chart));
     view.show();

@@ -99,6 +99,9 @@ private:
     void sourceP(Run& run);
     double sourceContribution(const Run& run, shell::NutrientSource& source);
     void totalPRating(const Run& run);
+    // The component indexes and the total on the Main tab and in the PDF
+    // report, over the rating's bands.
+    void showRatingChart();
 
     // The output channels.
     void report(std::string_view line);

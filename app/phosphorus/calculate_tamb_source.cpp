@@ -1,6 +1,7 @@
 // Source P, washed off the fertilizers and manures applied this year, and
 // the Total P Rating that sums the four component indexes.
 #include "phosphorus/calculate_tamb.h"
+#include "phosphorus/phosphorus_rating_chart.h"
 
 #include "phosphorus/tamb_arithmetic.h"
 #include "phosphorus/tamb_texts.h"
@@ -154,6 +155,16 @@ void TambCalculation::totalPRating(const Run& run)
     }
     report(overall.caption());
     overall.show();
+    showRatingChart();
+}
+
+void TambCalculation::showRatingChart()
+{
+    ui::BarChartData chart = phosphorusRatingChart(record().phosphorus);
+    report_.addReportChart(chart);
+    auto& view = form_.control<ui::BarChart>("PhosphorusChart");
+    view.setData(std::move(chart));
+    view.show();
 }
 
 } // namespace verdalis::phosphorus

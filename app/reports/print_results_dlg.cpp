@@ -65,7 +65,7 @@ void TPrintResultsDlg::ClearRichEdit()
     RichEdit1->setInsertionFormat(reportLineFormat(rtf::styles::plain, colors::black));
     CommentsDlg.Memo1->setText({});
     commentBlock_.reset();
-    reportChart_.reset();
+    reportCharts_.clear();
 }
 
 void TPrintResultsDlg::AddToRichEdit(std::string_view text, rtf::FontStyle style, Color colour)
@@ -114,11 +114,7 @@ void TPrintResultsDlg::PrintRichEditToFile(const std::string& fileName)
     if (extension == ".txt") {
         rtf::savePlainText(path, RichEdit1->document());
     } else if (extension == ".pdf") {
-        std::vector<ui::BarChartData> charts;
-        if (reportChart_) {
-            charts.push_back(*reportChart_);
-        }
-        pdfWriter_.writePdf(RichEdit1->document(), charts, path);
+        pdfWriter_.writePdf(RichEdit1->document(), reportCharts_, path);
     } else {
         rtf::saveRtf(path, RichEdit1->document());
     }

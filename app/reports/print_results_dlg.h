@@ -59,10 +59,11 @@ public:
     void CommentsBtnClick();
     bool hasCommentBlock() const { return commentBlock_.has_value(); }
 
-    // The chart a calculation draws of its results; the PDF form of the
-    // report carries it after the last line. Cleared with the report.
-    void setReportChart(ui::BarChartData chart) { reportChart_ = std::move(chart); }
-    const std::optional<ui::BarChartData>& reportChart() const { return reportChart_; }
+    // The charts the calculations draw of their results, in calculation
+    // order; the PDF form of the report carries them after the last line.
+    // Cleared with the report.
+    void addReportChart(ui::BarChartData chart) { reportCharts_.push_back(std::move(chart)); }
+    const std::vector<ui::BarChartData>& reportCharts() const { return reportCharts_; }
 
     TCommentsDlg CommentsDlg;
 
@@ -85,7 +86,7 @@ private:
     ui::Application& application_;
     PdfWriter& pdfWriter_;
     std::optional<CommentBlock> commentBlock_;
-    std::optional<ui::BarChartData> reportChart_;
+    std::vector<ui::BarChartData> reportCharts_;
 };
 
 // The character format of report lines.

@@ -103,6 +103,9 @@ void TForm1::ResetTambCalculationOutputs()
 {
     record.PartPValue = 0;
     record.phosphorus = {};
+    auto& chart = control<ui::BarChart>("PhosphorusChart");
+    chart.hide();
+    chart.clear();
     control<ui::Label>("TambExtraMsg1").hide();
     auto& header = control<ui::Label>("TambHeaderlbl");
     header.hide();

@@ -291,6 +291,11 @@ void TForm1::buildResults(ui::Control& tab)
     nitrogenChart.setGeometry({column3, 340, cropGroupWidth, 220});
     nitrogenChart.hide();
 
+    // The phosphorus rating over its bands, below the rating's lines.
+    auto& phosphorusChart = tab.add<ui::BarChart>("PhosphorusChart");
+    phosphorusChart.setGeometry({resultsColumn, 340, windowGeometry.width - resultsColumn - 10, 220});
+    phosphorusChart.hide();
+
     hiddenLabel("TambHeaderlbl", std::string(texts::tambRating), groupsTop + 100);
     hiddenLabel("PartPAssessLBL", "", groupsTop + 122);
     hiddenLabel("RunoffPAssessLBL", "", groupsTop + 142);

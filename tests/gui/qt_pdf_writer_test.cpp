@@ -80,7 +80,7 @@ TEST_F(QtPdfReport, CarriesTheReportChartAsAnImageAfterTheLines)
     report.AddToRichEdit("Total_N_Lost = 840 lbs", rtf::styles::plain, colors::black);
     const fs::path plain = folder / "Plain.pdf";
     report.PrintRichEditToFile(plain.string());
-    report.setReportChart({"Where the nitrogen goes", "lbs", {{"Applied", 1500, colors::navy}, {"Total N lost", 840, colors::red}}, {}});
+    report.addReportChart({"Where the nitrogen goes", "lbs", {{"Applied", 1500, colors::navy}, {"Total N lost", 840, colors::red}}, {}});
     const fs::path charted = folder / "Charted.pdf";
     report.PrintRichEditToFile(charted.string());
 

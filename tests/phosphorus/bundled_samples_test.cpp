@@ -153,6 +153,24 @@ TEST_F(ProgramOnBundledTables, CalculateRunsTheRatingAfterTheVersionLines)
     EXPECT_EQ(lines.back(), "TOTAL P RATING =     169 (VERY HIGH)");
     EXPECT_EQ(form.control<ui::Label>("OverallPAssessLBL").caption(), "TOTAL P RATING =     169 (VERY HIGH)");
     EXPECT_EQ(form.record.phosphorus.RatingWord, "Very High");
+
+    // The chart on the Main tab and in the PDF report: the four indexes and
+    // the total, the total in the open Very High band.
+    const auto& chart = form.control<ui::BarChart>("PhosphorusChart");
+    EXPECT_TRUE(chart.visible());
+    std::vector<double> values;
+    for (const ui::ChartBar& bar : chart.data().bars) {
+        values.push_back(bar.value);
+    }
+    EXPECT_EQ(values, (std::vector<double>{28, 41, 23, 77, 169}));
+    ASSERT_NE(ui::bandOf(chart.data(), 169), nullptr);
+    EXPECT_EQ(ui::bandOf(chart.data(), 169)->label, "Very High");
+    EXPECT_EQ(ui::bandOf(chart.data(), 25)->label, "Low");
+    EXPECT_EQ(windows.dialogs.PrintResultsDlg->reportCharts(), std::vector<ui::BarChartData>{chart.data()});
+
+    form.ResetTambCalculationOutputs();
+    EXPECT_FALSE(chart.visible());
+    EXPECT_TRUE(chart.data().empty());
 }
 
 } // namespace
