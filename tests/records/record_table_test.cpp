@@ -184,6 +184,23 @@ TEST_F(UserTableRecords, StoredMapUnitsAndCropsAreFoundByTheirSymbolNameOrCode)
     EXPECT_EQ(messages.back(), "Some or all of the information in the record could not\nbe imported.");
 }
 
+TEST_F(UserTableRecords, APhosphorusRecordBringsBackItsHydrologicConditionAmongThoseOffered)
+{
+    appendRecords(userTable(), {{{"RecordName", "Wheat field"},
+                                 {"ModeType", "Tamb"},
+                                 {"County", "Birch"},
+                                 {"MappingUnt", "MfB: Marlow loam"},
+                                 {"CROP_Tamb", "Wheat"},
+                                 {"HydroCond", "Poor"}}});
+    start();
+    table().first();
+    EXPECT_THAT(shell.dialogs.messageTexts(), IsEmpty());
+    EXPECT_TRUE(shell.control<ui::GroupBox>("HydroGB").visible()) << "wheat offers three conditions";
+    EXPECT_TRUE(shell.control<ui::RadioButton>("HCFair").visible());
+    EXPECT_TRUE(shell.control<ui::RadioButton>("HCPoor").checked()) << "the saved condition";
+    EXPECT_FALSE(shell.control<ui::RadioButton>("HCGood").checked());
+}
+
 TEST_F(UserTableRecords, LoadFailuresStopTheLoad)
 {
     appendRecords(userTable(), {{{"RecordName", "No type"}, {"ModeType", "Both"}, {"County", "Birch"}},
