@@ -8,6 +8,9 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -53,6 +56,27 @@ protected:
             throw std::runtime_error(std::string("no widget ") + name);
         }
         return *found;
+    }
+    // The user types the text key by key into the edit.
+    void type(const char* edit, std::string_view text)
+    {
+        auto& line = widget<QLineEdit>(edit);
+        for (char typed : text) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(typed)));
+            QCoreApplication::sendEvent(&line, &press);
+        }
+    }
+    // Copies the program folder the build lays out; false when it has not
+    // been built.
+    bool copyBundledProgram()
+    {
+        const fs::path bundled = binaryDir() / "Verdalis";
+        if (!fs::exists(bundled / "CountyTables" / "Soil_Mapunits.db")) {
+            return false;
+        }
+        fs::copy(bundled, folder.dir(), fs::copy_options::recursive);
+        fs::remove(folder.path("Verdalis"));
+        return true;
     }
     // The user picks the entry from the drop-down list.
     void pick(const char* box, const char* entry)
@@ -103,12 +127,9 @@ TEST_F(InputChoicesGui, ACountyListsItsMapUnitsAndAMapUnitAndACropFillTheDerived
 
 TEST_F(InputChoicesGui, TheBundledTablesTakeEveryChoiceWithoutAMessage)
 {
-    const fs::path bundled = binaryDir() / "Verdalis";
-    if (!fs::exists(bundled / "CountyTables" / "Soil_Mapunits.db")) {
+    if (!copyBundledProgram()) {
         GTEST_SKIP() << "the program folder has not been built";
     }
-    fs::copy(bundled, folder.dir(), fs::copy_options::recursive);
-    fs::remove(folder.path("Verdalis"));
     startOnFolder();
     auto& counties = widget<QComboBox>("CountyBox");
     ASSERT_GT(counties.count(), 0);
@@ -125,6 +146,43 @@ TEST_F(InputChoicesGui, TheBundledTablesTakeEveryChoiceWithoutAMessage)
     window().resize(1280, 800);
     QCoreApplication::processEvents();
     EXPECT_TRUE(window().grab().toImage().save(QString::fromStdString((binaryDir() / "input-choices.png").string())));
+}
+
+// A complete nitrogen assessment as a person makes it: the choices, the
+// field's numbers, CALCULATE; the total on the Main tab is the report's.
+TEST_F(InputChoicesGui, ANitrogenAssessmentOnTheBundledTablesShowsTheReportsTotal)
+{
+    if (!copyBundledProgram()) {
+        GTEST_SKIP() << "the program folder has not been built";
+    }
+    startOnFolder();
+    widget<QRadioButton>("InZorvrb").click();
+    pick("CountyBox", "Ashgrove");
+    pick("SoilMapUnitBox", "AgB: Ashgrove gravelly loam, 2 to 6 percent slopes");
+    pick("CropBox", "Wheat");
+    if (widget<QComboBox>("TillageZorvBox").isVisible()) {
+        pick("TillageZorvBox", "Reduced Tillage (Chisel)");
+    }
+    type("AcresBox", "12");
+    type("SlopeED", "4");
+    type("NAppRateBox", "120");
+    widget<QPushButton>("CalculateBtn").click();
+    EXPECT_THAT(dialogs.messageTexts(), IsEmpty());
+
+    const std::string shown = widget<QLabel>("TotNLostAnsLbl").text().toStdString();
+    EXPECT_TRUE(widget<QLabel>("TotNLostAnsLbl").isVisible());
+    std::string reported;
+    const ui::RichText& report = *program->dialogForms().PrintResultsDlg->RichEdit1;
+    for (size_t i = 0; i < report.lineCount(); ++i) {
+        const std::string line = report.line(i);
+        if (line.starts_with("Total_N_Lost =")) {
+            reported = line;
+        }
+    }
+    ASSERT_FALSE(shown.empty());
+    EXPECT_THAT(shown, ::testing::EndsWith(" lbs"));
+    EXPECT_THAT(reported, ::testing::EndsWith(" " + shown));
+    EXPECT_TRUE(widget<QWidget>("NitrogenChart").isVisible());
 }
 
 } // namespace
