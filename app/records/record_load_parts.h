@@ -24,6 +24,9 @@ public:
     // NAppRateCalculationBtnClick in its silent mode. False when the dialog
     // refused the texts.
     virtual bool loadNutrients(const NutrientTexts& texts) = 0;
+    // A load starts (with the hydrologic condition the record saved, which
+    // the condition choice restores) or ends.
+    virtual void loadingRecord(bool loading, const std::string& savedHydroCond) = 0;
 };
 
 } // namespace verdalis::records

@@ -28,16 +28,26 @@ bool runsTamb(CalculationType type)
     return type == CalculationType::Tamb || type == CalculationType::ZorvAndTamb;
 }
 
-// Keeps LoadingRecord set for the length of a load, however it ends.
+// Keeps LoadingRecord set, and the dialogs told of the record's saved
+// hydrologic condition, for the length of a load, however it ends.
 class LoadingFlag {
 public:
-    explicit LoadingFlag(bool& flag) : flag_(flag) { flag_ = true; }
-    ~LoadingFlag() { flag_ = false; }
+    LoadingFlag(bool& flag, RecordLoadParts& parts, const std::string& savedHydroCond) : flag_(flag), parts_(parts)
+    {
+        flag_ = true;
+        parts_.loadingRecord(true, savedHydroCond);
+    }
+    ~LoadingFlag()
+    {
+        flag_ = false;
+        parts_.loadingRecord(false, {});
+    }
     LoadingFlag(const LoadingFlag&) = delete;
     LoadingFlag& operator=(const LoadingFlag&) = delete;
 
 private:
     bool& flag_;
+    RecordLoadParts& parts_;
 };
 
 bool isWholeNumber(std::string_view text)
@@ -84,7 +94,7 @@ bool RecordTable::chooseEntry(std::string_view boxName, std::string_view entry)
 
 bool RecordTable::ImportDatabase()
 {
-    const LoadingFlag loading(loadingRecord_);
+    const LoadingFlag loading(loadingRecord_, loadParts_, table_.hasField("HydroCond") ? text("HydroCond") : "");
     if (!loadModeType()) {
         return false;
     }

@@ -21,8 +21,9 @@ private:
 // nutrient dialogs.
 class SavedChoicesLoader : public records::RecordLoadParts {
 public:
-    SavedChoicesLoader(phosphorus::BmpChoice& bmps, phosphorus::NutrientApplications& nutrients)
-        : bmps_(bmps), nutrients_(nutrients)
+    SavedChoicesLoader(phosphorus::BmpChoice& bmps, phosphorus::NutrientApplications& nutrients,
+                       phosphorus::HydrologyInputs& hydrology)
+        : bmps_(bmps), nutrients_(nutrients), hydrology_(hydrology)
     {
     }
     void loadBMPs(const std::string& BMPs, const std::string& BMPWidths, const std::string& acresAffected) override
@@ -30,10 +31,15 @@ public:
         bmps_.loadSavedBMPs(BMPs, BMPWidths, acresAffected);
     }
     bool loadNutrients(const records::NutrientTexts& texts) override { return nutrients_.loadSavedSources(texts); }
+    void loadingRecord(bool loading, const std::string& savedHydroCond) override
+    {
+        hydrology_.setRecordLoading(loading, savedHydroCond);
+    }
 
 private:
     phosphorus::BmpChoice& bmps_;
     phosphorus::NutrientApplications& nutrients_;
+    phosphorus::HydrologyInputs& hydrology_;
 };
 
 // The Print buttons of the document tabs print whichever information tab is
@@ -126,7 +132,8 @@ ProgramWindows createProgramWindows(const ShellServices& services, const MainWin
         form, phosphorus::TambCalculation::Services{services.dialogs, services.batch, services.clock}, *windows.lookups,
         windows.dialogs.EnterInfoDlg->sourceFacts(), *windows.dialogs.PrintResultsDlg);
 
-    windows.recordLoading = std::make_unique<SavedChoicesLoader>(*windows.bmpChoice, *windows.nutrientApplications);
+    windows.recordLoading = std::make_unique<SavedChoicesLoader>(*windows.bmpChoice, *windows.nutrientApplications,
+                                                                  *windows.hydrology);
     windows.records =
         std::make_unique<records::RecordTable>(form, services, *windows.lookups, *windows.recordLoading);
     windows.viewTables->onClearUserTable = [records = windows.records.get()] { records->ClearTable1Click(); };
