@@ -51,11 +51,7 @@ protected:
     template <class W>
     W& widget(const char* name)
     {
-        W* found = window().findChild<W*>(name);
-        if (found == nullptr) {
-            throw std::runtime_error(std::string("no widget ") + name);
-        }
-        return *found;
+        return childWidget<W>(window(), name);
     }
     // The user types the text key by key into the edit.
     void type(const char* edit, std::string_view text)
