@@ -58,8 +58,8 @@ void RecordTable::wireControls()
         {"NavFirstBtn", &Table::first}, {"NavPriorBtn", &Table::prior},
         {"NavNextBtn", &Table::next},   {"NavLastBtn", &Table::last},
     };
-    for (const auto& [name, move] : moves) {
-        form_.control<ui::Button>(name).onClick = [this, &grid, move] {
+    for (const auto& [name, tableMove] : moves) {
+        form_.control<ui::Button>(name).onClick = [this, &grid, move = tableMove] {
             if (table_.isOpen()) {
                 (table_.*move)();
                 grid.refresh();
